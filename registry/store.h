@@ -1,0 +1,52 @@
+#pragma once
+// The one small interface between the registry component and a registry:
+// raw typed data by hive code, key path and value name. The Win32 store
+// speaks to advapi32; the in-memory store serves the unit tests.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace velmora {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// Registry data kinds, numbered as the system numbers them.
+namespace regtype {
+constexpr std::uint32_t None = 0;
+constexpr std::uint32_t Sz = 1;
+constexpr std::uint32_t ExpandSz = 2;
+constexpr std::uint32_t Binary = 3;
+constexpr std::uint32_t Dword = 4;
+constexpr std::uint32_t DwordBigEndian = 5;
+constexpr std::uint32_t MultiSz = 7;
+constexpr std::uint32_t Qword = 11;
+}  // namespace regtype
+
+// Hive codes as the setting procedures give them in RootKey.
+namespace hive {
+constexpr std::int32_t LocalMachine = 2;
+constexpr std::int32_t CurrentConfig = 4;
+}  // namespace hive
+
+struct StoredValue {
+    std::uint32_t type = regtype::None;
+    Bytes data;
+    friend bool operator==(const StoredValue& a, const StoredValue& b) { return a.type == b.type && a.data == b.data; }
+};
+
+StoredValue storedText(const std::string& text, std::uint32_t type = regtype::Sz);  // with its terminating zero
+StoredValue storedDword(std::uint32_t v);
+
+class RegistryStore {
+public:
+    virtual ~RegistryStore() = default;
+    // Every failure throws a RuntimeError made by registryError().
+    // Fails when the key or the value does not exist.
+    virtual StoredValue read(std::int32_t hive, const std::string& key, const std::string& name) = 0;
+    // Creates the key (and its parents) when missing; replaces existing data.
+    virtual void write(std::int32_t hive, const std::string& key, const std::string& name, const StoredValue& v) = 0;
+    // Removing a value that is absent, or whose key is absent, succeeds and changes nothing.
+    virtual void remove(std::int32_t hive, const std::string& key, const std::string& name) = 0;
+};
+
+}  // namespace velmora
