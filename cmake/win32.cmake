@@ -1,0 +1,27 @@
+# The Win32 program and its end-to-end driver, cross-built with MinGW-w64.
+
+# Structure sizes and declarations as Windows 98 accepts them.
+add_compile_definitions(WINVER=0x0400 _WIN32_WINNT=0x0400 _WIN32_WINDOWS=0x0410 _WIN32_IE=0x0500
+                        WIN32_LEAN_AND_MEAN NOMINMAX)
+# Fully static: nothing but the DLLs that ship with Windows.
+add_link_options(-static -static-libgcc -static-libstdc++)
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+  # A 4.0 header, or Windows 98 refuses to load the program.
+  add_link_options(-Wl,--major-os-version,4 -Wl,--minor-os-version,0
+                   -Wl,--major-subsystem-version,4 -Wl,--minor-subsystem-version,0)
+endif()
+
+# Program and driver side by side: the driver starts the program beside it.
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+
+add_library(velmora_win32 STATIC
+  registry/win32_store.cpp
+)
+target_link_libraries(velmora_win32 PUBLIC velmora_core advapi32)
+
+add_executable(Velmcfg WIN32
+  app/win32/main.cpp
+)
+target_link_libraries(Velmcfg PRIVATE velmora_win32 comctl32 gdi32 user32 kernel32)
+
+add_subdirectory(tests/e2e)

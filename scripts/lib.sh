@@ -1,0 +1,108 @@
+# Shared by scripts/run and scripts/test: packages, builds, the private Wine
+# prefix and the X display. Sourced, not run.
+set -euo pipefail
+
+VELMORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD=${VELMORA_BUILD:-$VELMORA_ROOT/build}
+
+velmora_packages() {
+    echo cmake ninja-build g++ libgtest-dev googletest \
+        g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 \
+        wine wine64 wine32:i386 fonts-wine xvfb xauth x11-utils imagemagick
+}
+
+# Installs what is missing (as root), or says exactly what to run.
+velmora_install() {
+    local missing=() p
+    for p in $(velmora_packages); do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local cmd="dpkg --add-architecture i386 && apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends ${missing[*]}"
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Velmora needs these packages: ${missing[*]}" >&2
+        echo "Run as root:  $cmd" >&2
+        exit 1
+    fi
+    echo "Installing: ${missing[*]}"
+    dpkg --add-architecture i386
+    apt-get update -q
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# The architecture the program runs as under Wine here: i686, as on the real
+# machine, wherever this kernel runs 32-bit processes; otherwise the same
+# sources built for x86_64 under 64-bit Wine. VELMORA_ARCH overrides.
+velmora_arch() {
+    if [ -n "${VELMORA_ARCH:-}" ]; then
+        echo "$VELMORA_ARCH"
+    elif /usr/lib/wine/wine --version >/dev/null 2>&1; then
+        echo i686
+    else
+        echo x86_64
+    fi
+}
+
+velmora_build_native() {  # folder, extra cmake arguments...
+    local dir=$1
+    shift
+    cmake -S "$VELMORA_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug "$@" >/dev/null
+    cmake --build "$dir"
+}
+
+velmora_build_cross() {  # arch
+    local dir=$BUILD/$1
+    cmake -S "$VELMORA_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
+        -DCMAKE_TOOLCHAIN_FILE="$VELMORA_ROOT/cmake/mingw-$1.cmake" >/dev/null
+    cmake --build "$dir"
+}
+
+velmora_wine_env() {  # arch, prefix
+    export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEPREFIX=$2
+    if [ "$1" = i686 ]; then
+        export WINEARCH=win32 WINE=/usr/lib/wine/wine
+        unset WINELOADER
+    else
+        export WINEARCH=win64 WINE=/usr/lib/wine/wine64 WINELOADER=/usr/lib/wine/wine64
+    fi
+}
+
+# A fresh prefix whose windows live in one virtual desktop, so that Wine
+# draws their frames itself and a screenshot shows them as Windows would.
+velmora_new_prefix() {
+    rm -rf "$WINEPREFIX"
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    "$WINE" wineboot -i >/dev/null 2>&1
+    wineserver -w
+    velmora_regedit "$VELMORA_ROOT/scripts/wine-desktop.reg"
+}
+
+velmora_regedit() {  # file.reg: imported into the prefix by Wine's own regedit
+    "$WINE" regedit /S "$(winepath_of "$1")" >/dev/null 2>&1
+    wineserver -w
+}
+
+winepath_of() { echo "Z:${1//\//\\}"; }
+
+# Starts a private X server unless one is given; sets DISPLAY.
+VELMORA_XVFB_PID=
+velmora_xvfb() {
+    local n=${VELMORA_XVFB_DISPLAY:-91}
+    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    VELMORA_XVFB_PID=$!
+    export DISPLAY=":$n"
+    local i
+    for i in $(seq 50); do
+        [ -e "/tmp/.X11-unix/X$n" ] && return 0
+        sleep 0.1
+    done
+    echo "Xvfb did not start" >&2
+    return 1
+}
+
+# Stops only what this script started: its own prefix's server and X server.
+velmora_cleanup() {
+    [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ] && wineserver -k 2>/dev/null || true
+    [ -n "$VELMORA_XVFB_PID" ] && kill "$VELMORA_XVFB_PID" 2>/dev/null || true
+}

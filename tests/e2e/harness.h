@@ -1,0 +1,53 @@
+#pragma once
+// What the end-to-end tests stand on: the real registry (reset and seeded from
+// registry files between cases, exported for comparison) and the real
+// Velmcfg.exe, started as its own process and driven through its window.
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "registry/store.h"
+
+namespace e2e {
+
+// Removes every key the program or the tests touch, then applies a fixture
+// from tests/fixtures (by file name) or registry-file text given inline.
+void resetRegistry();
+void applyFixture(const std::string& fileName);
+void applyRegText(const std::string& text);
+
+// Every key and value below the program's keys, one sorted line each with
+// type and data in hex: two exports are equal only if nothing changed.
+std::vector<std::string> exportKeys();
+
+std::optional<velmora::StoredValue> readValue(std::int32_t hive, const std::string& key, const std::string& name);
+
+// Velmcfg.exe beside this driver, running until close() or destruction.
+class App {
+public:
+    App();
+    ~App();
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    HWND window() const { return window_; }
+    HWND control(int id) const;  // anywhere below the main window
+    std::string text(int id) const;
+    int checkState(int id) const;
+    void click(int id) const;  // a button press, handled before this returns
+    // Closes through the frame (WM_CLOSE) and waits for the process to end.
+    DWORD close();
+    // Waits for the process to end on its own; returns its exit code.
+    DWORD waitExit(DWORD ms = 15000);
+    bool running() const;
+
+private:
+    PROCESS_INFORMATION pi_ = {};
+    HWND window_ = nullptr;
+};
+
+std::string hexOf(const velmora::Bytes& b);
+
+}  // namespace e2e

@@ -1,0 +1,115 @@
+// The Win32 store against Wine's real registry, through the component.
+#include <gtest/gtest.h>
+
+#include "registry/conversions.h"
+#include "registry/errors.h"
+#include "registry/regedit.h"
+#include "registry/win32_store.h"
+#include "tests/e2e/harness.h"
+
+using namespace velmora;
+
+namespace {
+
+const std::string kKey = "System\\CurrentControlSet\\Services\\Class\\Display\\0000\\DEFAULT";
+
+struct Win32StoreTest : ::testing::Test {
+    Win32Store store;
+    RegEdit reg{store};
+    void SetUp() override { e2e::resetRegistry(); }
+    void TearDown() override { e2e::resetRegistry(); }
+
+    void address(std::int32_t root, const std::string& key, const std::string& name)
+    {
+        reg.setRootKey(root);
+        reg.setKeyPath(key);
+        reg.setValueName(name);
+    }
+    void write(std::int32_t root, const std::string& key, const std::string& name, std::int32_t type, const Value& v)
+    {
+        reg.setRootKey(root);
+        reg.setKeyPath(key);
+        reg.setValueType(type);
+        reg.setValueName(name);
+        reg.setValue(v);
+        reg.WriteValue();
+    }
+    std::int32_t readFailure(std::int32_t root, const std::string& key, const std::string& name)
+    {
+        address(root, key, name);
+        try {
+            reg.ReadValue();
+        } catch (const RuntimeError& e) {
+            return e.number();
+        }
+        return 0;
+    }
+};
+
+}  // namespace
+
+TEST_F(Win32StoreTest, NumbersRoundTripAsTextAndAsDword)
+{
+    for (std::int32_t n : {-1, 0, 1, 143, 250}) {
+        write(hive::LocalMachine, kKey, "Grxclock", 0, Value::long32(n));
+        write(hive::LocalMachine, kKey, "CheckClk", 1, Value::integer(static_cast<std::int16_t>(n)));
+        EXPECT_EQ(e2e::readValue(hive::LocalMachine, kKey, "Grxclock"), storedText(std::to_string(n)));
+        EXPECT_EQ(e2e::readValue(hive::LocalMachine, kKey, "CheckClk"), storedDword(static_cast<std::uint32_t>(n)));
+
+        address(hive::LocalMachine, kKey, "Grxclock");
+        reg.ReadValue();
+        EXPECT_EQ(reg.value(), Value::text(std::to_string(n)));
+        EXPECT_EQ(toLong(reg.value()), n);
+        address(hive::LocalMachine, kKey, "CheckClk");
+        reg.ReadValue();
+        EXPECT_EQ(reg.value(), Value::long32(n));
+    }
+}
+
+TEST_F(Win32StoreTest, WriteCreatesMissingKeysInBothHives)
+{
+    ASSERT_FALSE(e2e::readValue(hive::CurrentConfig, "Display\\Settings", "Advanced"));
+    write(hive::CurrentConfig, "Display\\Settings", "Advanced", 1, Value::integer(1));
+    write(hive::LocalMachine, kKey + "\\Deeper\\Still", "V", 0, Value::integer(3));
+    EXPECT_EQ(e2e::readValue(hive::CurrentConfig, "Display\\Settings", "Advanced"), storedDword(1));
+    EXPECT_EQ(e2e::readValue(hive::LocalMachine, kKey + "\\Deeper\\Still", "V"), storedText("3"));
+    address(hive::CurrentConfig, "Display\\Settings", "Advanced");
+    reg.ReadValue();
+    EXPECT_EQ(toText(reg.value()), "1");
+}
+
+TEST_F(Win32StoreTest, MissingKeysAndRemovedValuesFailToRead)
+{
+    EXPECT_EQ(readFailure(hive::LocalMachine, "System\\No\\Such\\Key", "Grxclock"), err::ObjectErrorBase + 2);
+    write(hive::LocalMachine, kKey, "SSTH3_SWAPINTERVAL", 0, Value::integer(0));
+    EXPECT_EQ(readFailure(hive::LocalMachine, kKey, "SSTH3_SWAPINTERVAL"), 0);
+    address(hive::LocalMachine, kKey, "SSTH3_SWAPINTERVAL");
+    reg.DeleteValue();
+    EXPECT_EQ(readFailure(hive::LocalMachine, kKey, "SSTH3_SWAPINTERVAL"), err::ObjectErrorBase + 2);
+    // Removing what is not there, value or key, changes nothing and is no failure.
+    const auto before = e2e::exportKeys();
+    reg.DeleteValue();
+    address(hive::LocalMachine, "System\\No\\Such\\Key", "X");
+    reg.DeleteValue();
+    EXPECT_EQ(e2e::exportKeys(), before);
+}
+
+TEST_F(Win32StoreTest, ReadsLargeAndUnusualData)
+{
+    e2e::applyRegText("REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\" + kKey +
+                      "]\n\"Bin\"=hex:01,02,03\n\"Multi\"=hex(7):61,00,62,00,00\n\"Exp\"=hex(2):25,41,25,00\n");
+    std::string big(70000, 'x');
+    write(hive::LocalMachine, kKey, "Big", 0, Value::text(big));
+    address(hive::LocalMachine, kKey, "Big");
+    reg.ReadValue();
+    EXPECT_EQ(reg.value(), Value::text(big));
+    address(hive::LocalMachine, kKey, "Bin");
+    reg.ReadValue();
+    EXPECT_TRUE(reg.value().isNull());
+    address(hive::LocalMachine, kKey, "Multi");
+    reg.ReadValue();
+    EXPECT_TRUE(reg.value().isNull());
+    address(hive::LocalMachine, kKey, "Exp");
+    reg.ReadValue();
+    EXPECT_EQ(reg.value(), Value::text("%A%"));
+}
