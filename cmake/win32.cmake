@@ -19,8 +19,12 @@ add_library(velmora_win32 STATIC
 )
 target_link_libraries(velmora_win32 PUBLIC velmora_core advapi32)
 
+enable_language(RC)
 add_executable(Velmcfg WIN32
   app/win32/main.cpp
+  app/win32/main_window.cpp
+  app/win32/win32_controls.cpp
+  resources/velmcfg.rc
 )
 target_link_libraries(Velmcfg PRIVATE velmora_win32 comctl32 gdi32 user32 kernel32)
 

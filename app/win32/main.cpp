@@ -1,49 +1,32 @@
-// Program start: the main window is the only start-up object.
+// Program start: the main window is the only start-up object. It is created,
+// filled by the load sequence, and only then shown.
 #include <windows.h>
 
-namespace {
+#include <commctrl.h>
 
-const char kClassName[] = "VelmoraMain";
+#include <exception>
 
-LRESULT CALLBACK mainProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
-{
-    switch (msg) {
-    case WM_DESTROY: PostQuitMessage(0); return 0;  // closing ends the program, writing nothing
-    default: return DefWindowProcA(hwnd, msg, wp, lp);
-    }
-}
-
-int twipsToPixels(int twips, int dpi) { return MulDiv(twips, dpi, 1440); }
-
-}  // namespace
+#include "app/win32/main_window.h"
+#include "registry/errors.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
 {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = mainProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kClassName;
-    if (!RegisterClassA(&wc)) return 1;
+    InitCommonControls();
+    try {
+        static velmora::MainWindow window(instance);
+        window.Form_Load();
+        window.show(show);
 
-    HDC screen = GetDC(nullptr);
-    const int dpiX = GetDeviceCaps(screen, LOGPIXELSX), dpiY = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-
-    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    RECT r = {0, 0, twipsToPixels(6255, dpiX), twipsToPixels(6345, dpiY)};
-    AdjustWindowRect(&r, style, FALSE);
-    HWND hwnd = CreateWindowA(kClassName, "Velmora 1.4 (English)", style, CW_USEDEFAULT, CW_USEDEFAULT,
-                              r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance, nullptr);
-    if (!hwnd) return 1;
-    ShowWindow(hwnd, show);
-    UpdateWindow(hwnd);
-
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        MSG msg;
+        while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+            if (IsDialogMessageA(window.hwnd(), &msg)) continue;
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        return static_cast<int>(msg.wParam);
+    } catch (const velmora::RuntimeError& e) {
+        velmora::reportAndEnd(nullptr, e.number(), e.description());
+    } catch (const std::exception& e) {
+        velmora::reportAndEnd(nullptr, 51, std::string("Internal error: ") + e.what());
     }
-    return 0;
 }
