@@ -67,13 +67,17 @@ velmora_wine_env() {  # arch, prefix
     fi
 }
 
-# A fresh prefix whose windows live in one virtual desktop, so that Wine
-# draws their frames itself and a screenshot shows them as Windows would.
+# A fresh prefix set up as the program's machine looks: Wine's own fonts
+# (the bitmap "MS Sans Serif" among them, which Wine otherwise replaces with
+# a wider outline font) in the Windows font folder, and every window inside
+# one virtual desktop, so that Wine draws the frames itself and a screenshot
+# shows them as Windows would.
 velmora_new_prefix() {
     rm -rf "$WINEPREFIX"
     mkdir -p "$(dirname "$WINEPREFIX")"
     "$WINE" wineboot -i >/dev/null 2>&1
     wineserver -w
+    cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
     velmora_regedit "$VELMORA_ROOT/scripts/wine-desktop.reg"
 }
 

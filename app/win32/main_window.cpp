@@ -6,6 +6,7 @@
 #include <new>
 #include <stdexcept>
 
+#include "about/win32/about_dialog.h"
 #include "registry/errors.h"
 #include "resources/resource.h"
 
@@ -30,7 +31,7 @@ DWORD kindStyle(const layout::Control& c)
 {
     using layout::Kind;
     switch (c.kind) {
-    case Kind::TabControl: return WS_TABSTOP | WS_CLIPSIBLINGS | TCS_TABS | TCS_SINGLELINE | TCS_FIXEDWIDTH;
+    case Kind::TabControl: return WS_TABSTOP | WS_CLIPSIBLINGS | TCS_TABS | TCS_SINGLELINE;
     case Kind::Frame: return BS_GROUPBOX;
     case Kind::Label:
         return SS_NOPREFIX | (c.has(layout::Centred) ? SS_CENTER : SS_LEFT) |
@@ -130,12 +131,6 @@ void MainWindow::createControls()
 {
     const auto& tabControl = layout::get(layout::kTabControlName);
     tab_ = createControl(tabControl, hwnd_, {0, 0});
-    // All five tabs in one row, sharing its width, with little padding so
-    // that every caption fits.
-    RECT tabRect;
-    GetClientRect(tab_, &tabRect);
-    SendMessageA(tab_, TCM_SETPADDING, 0, MAKELPARAM(1, 3));
-    SendMessageA(tab_, TCM_SETITEMSIZE, 0, MAKELPARAM((tabRect.right - 2) / layout::kTabCount, 0));
     for (int t = 0; t < layout::kTabCount; ++t) {
         TCITEMA item = {};
         item.mask = TCIF_TEXT;
@@ -266,6 +261,8 @@ void MainWindow::onCommand(int id, int code)
         form_->Command1_Click();
     } else if (name == "Command2") {
         DestroyWindow(hwnd_);  // ends the program at once; nothing is written
+    } else if (name == "Command3") {
+        Command3_Click(instance_, hwnd_);
     } else if (c->kind == layout::Kind::CheckBox) {
         CheckBox& box = *checks_.at(name);
         box.setValue(box.value() == CheckBox::Checked ? CheckBox::Unchecked : CheckBox::Checked);

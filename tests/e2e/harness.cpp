@@ -4,6 +4,9 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include <commctrl.h>
+
+#include "app/layout.h"
 #include "tests/support/reg_file.h"
 
 namespace e2e {
@@ -259,6 +262,67 @@ DWORD App::waitExit(DWORD ms)
     DWORD code = 0;
     GetExitCodeProcess(pi_.hProcess, &code);
     return code;
+}
+
+}  // namespace e2e
+
+namespace e2e {
+
+HWND App::control(const char* name) const { return control(velmora::layout::get(name).id); }
+std::string App::text(const char* name) const { return text(velmora::layout::get(name).id); }
+int App::checkState(const char* name) const { return checkState(velmora::layout::get(name).id); }
+void App::click(const char* name) const { click(velmora::layout::get(name).id); }
+int App::sliderPosition() const { return static_cast<int>(SendMessageA(control("Slider1"), TBM_GETPOS, 0, 0)); }
+
+void App::key(const char* name, WPARAM virtualKey) const
+{
+    HWND h = control(name);
+    SendMessageA(h, WM_KEYDOWN, virtualKey, 1);
+    SendMessageA(h, WM_KEYUP, virtualKey, 0xC0000001);
+}
+
+void App::typeKey(HWND target, WPARAM virtualKey) const
+{
+    PostMessageA(target, WM_KEYDOWN, virtualKey, 1);
+    PostMessageA(target, WM_KEYUP, virtualKey, static_cast<LPARAM>(0xC0000001));
+    // Sent messages wait behind nothing; this one returns once the posted keys are handled.
+    Sleep(200);
+    SendMessageA(window_, WM_NULL, 0, 0);
+}
+
+void App::screenshot(const std::string& path) const
+{
+    RECT r;
+    GetWindowRect(window_, &r);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    const int stride = (w * 3 + 3) & ~3;
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 24;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    HBITMAP dib = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(mem, dib);
+    BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    SelectObject(mem, old);
+    BITMAPFILEHEADER fh = {};
+    fh.bfType = 0x4D42;
+    fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
+    fh.bfSize = fh.bfOffBits + static_cast<DWORD>(stride * h);
+    if (FILE* f = std::fopen(path.c_str(), "wb")) {
+        std::fwrite(&fh, sizeof fh, 1, f);
+        std::fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, f);
+        std::fwrite(bits, 1, static_cast<std::size_t>(stride * h), f);
+        std::fclose(f);
+    }
+    DeleteObject(dib);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
 }
 
 }  // namespace e2e

@@ -37,6 +37,17 @@ public:
     std::string text(int id) const;
     int checkState(int id) const;
     void click(int id) const;  // a button press, handled before this returns
+    // By the control table's names ("Label11", "Check3", "Slider1", ...).
+    HWND control(const char* name) const;
+    std::string text(const char* name) const;
+    int checkState(const char* name) const;
+    void click(const char* name) const;
+    int sliderPosition() const;
+    void key(const char* name, WPARAM virtualKey) const;  // a key press, handled before this returns
+    // Posts a key to the program's message queue, as typed by the user.
+    void typeKey(HWND target, WPARAM virtualKey) const;
+    // Saves what the screen shows of the main window as a 24-bit BMP.
+    void screenshot(const std::string& path) const;
     // Closes through the frame (WM_CLOSE) and waits for the process to end.
     DWORD close();
     // Waits for the process to end on its own; returns its exit code.
