@@ -6,7 +6,6 @@
 #include <new>
 #include <stdexcept>
 
-#include "about/win32/about_dialog.h"
 #include "registry/errors.h"
 #include "resources/resource.h"
 
@@ -123,6 +122,7 @@ HWND MainWindow::createControl(const layout::Control& c, HWND parent, POINT orig
     SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(c.font == layout::Font::Bold ? bold_.get() : regular_.get()),
                  FALSE);
     controlOf_[h] = &c;
+    byId_[c.id] = &c;
     if (c.foreColor != layout::kButtonText) colors_[h] = c.foreColor;
     return h;
 }
@@ -252,17 +252,14 @@ LRESULT MainWindow::colorFor(HWND control, HDC dc)
 
 void MainWindow::onCommand(int id, int code)
 {
-    const layout::Control* c = nullptr;
-    for (const auto& [hwnd, control] : controlOf_)
-        if (control->id == id) c = control;
-    if (!c || code != BN_CLICKED) return;
+    const auto it = byId_.find(id);
+    if (it == byId_.end() || code != BN_CLICKED) return;
+    const layout::Control* c = it->second;
     const std::string name = c->name;
     if (name == "Command1") {
         form_->Command1_Click();
     } else if (name == "Command2") {
         DestroyWindow(hwnd_);  // ends the program at once; nothing is written
-    } else if (name == "Command3") {
-        Command3_Click(instance_, hwnd_);
     } else if (c->kind == layout::Kind::CheckBox) {
         CheckBox& box = *checks_.at(name);
         box.setValue(box.value() == CheckBox::Checked ? CheckBox::Unchecked : CheckBox::Checked);

@@ -50,6 +50,7 @@ private:
     std::vector<Bitmap> pictures_;
     std::map<HWND, layout::OleColor> colors_;  // controls with a colour of their own
     std::map<HWND, const layout::Control*> controlOf_;
+    std::map<int, const layout::Control*> byId_;
 
     // Adapters, by control name. Frames outlive their option buttons.
     std::map<std::string, OptionFrame> frames_;

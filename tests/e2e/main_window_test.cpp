@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <map>
 
@@ -252,4 +253,66 @@ TEST_F(MainWindowTest, EachTabShowsOnlyItsControls)
             app.screenshot(std::string(dir) + "\\tab" + std::to_string(tab) + ".bmp");
         }
     }
+}
+
+TEST_F(MainWindowTest, TabKeyFollowsTheTabIndexes)
+{
+    e2e::App app;
+    app.key("SSTab1", VK_RIGHT);  // the Overclock tab: the slider and the check box take part
+    std::vector<std::string> order;
+    HWND h = app.control("SSTab1");
+    for (int i = 0; i < 7; ++i) {
+        const layout::Control* c = nullptr;
+        for (const auto& candidate : layout::controls())
+            if (candidate.id == GetDlgCtrlID(h)) c = &candidate;
+        order.push_back(c ? c->name : "?");
+        h = GetNextDlgTabItem(app.window(), h, FALSE);
+    }
+    EXPECT_EQ(order, (std::vector<std::string>{"SSTab1", "Command1", "Command2", "Command3", "Slider1", "Check1",
+                                               "SSTab1"}));
+}
+
+TEST_F(MainWindowTest, ProgramFileCarriesItsVersionRecordAndIcon)
+{
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string exe(path);
+    exe = exe.substr(0, exe.find_last_of("\\/") + 1) + "Velmcfg.exe";
+
+    DWORD ignored = 0;
+    std::vector<char> info(GetFileVersionInfoSizeA(exe.c_str(), &ignored));
+    ASSERT_FALSE(info.empty());
+    ASSERT_TRUE(GetFileVersionInfoA(exe.c_str(), 0, static_cast<DWORD>(info.size()), info.data()));
+    for (const auto& [name, expected] : std::vector<std::pair<std::string, std::string>>{
+             {"ProductName", "Velmora"},
+             {"FileVersion", "1.40"},
+             {"ProductVersion", "1.40"},
+             {"InternalName", "Velmcfg"},
+             {"OriginalFilename", "Velmcfg.exe"}}) {
+        char* value = nullptr;
+        UINT len = 0;
+        const std::string query = "\\StringFileInfo\\040904B0\\" + name;
+        ASSERT_TRUE(VerQueryValueA(info.data(), query.c_str(), reinterpret_cast<void**>(&value), &len)) << name;
+        EXPECT_EQ(std::string(value), expected) << name;
+    }
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT len = 0;
+    ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &len));
+    EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(40, 1));
+    EXPECT_EQ(fixed->dwFileVersionLS, 0u);
+    EXPECT_EQ(fixed->dwProductVersionMS, MAKELONG(40, 1));
+
+    // One icon, in both sizes, for the shell; the window's class uses the same resource.
+    EXPECT_EQ(ExtractIconExA(exe.c_str(), -1, nullptr, nullptr, 0), 1u);
+    HICON large = nullptr, small = nullptr;
+    EXPECT_EQ(ExtractIconExA(exe.c_str(), 0, &large, &small, 1), 2u);
+    ICONINFO ii = {};
+    ASSERT_TRUE(large && GetIconInfo(large, &ii));
+    BITMAP bm = {};
+    GetObjectA(ii.hbmColor, sizeof bm, &bm);
+    EXPECT_EQ(bm.bmWidth, 32);
+    DeleteObject(ii.hbmColor);
+    DeleteObject(ii.hbmMask);
+    DestroyIcon(large);
+    DestroyIcon(small);
 }
