@@ -29,3 +29,4 @@ add_executable(Velmcfg WIN32
 target_link_libraries(Velmcfg PRIVATE velmora_win32 comctl32 gdi32 user32 kernel32)
 
 add_subdirectory(tests/e2e)
+add_subdirectory(tests/bench)

@@ -56,18 +56,20 @@ StoredValue Win32Store::read(std::int32_t hive, const std::string& key, const st
 {
     RegKey k;
     check(RegOpenKeyExA(rootOf(hive), key.c_str(), 0, KEY_QUERY_VALUE, k.out()));
+    // One query fits the usual small value; a larger one is asked again at
+    // its size (which may have grown in between).
     StoredValue sv;
-    // The data may grow between the two calls; ask again until it fits.
+    sv.data.resize(256);
     for (;;) {
-        DWORD type = 0, size = 0;
-        check(RegQueryValueExA(k.get(), name.c_str(), nullptr, &type, nullptr, &size));
-        sv.data.resize(size ? size : 1);
-        DWORD got = static_cast<DWORD>(sv.data.size());
-        const LONG rc = RegQueryValueExA(k.get(), name.c_str(), nullptr, &type, sv.data.data(), &got);
-        if (rc == ERROR_MORE_DATA) continue;
+        DWORD type = 0, size = static_cast<DWORD>(sv.data.size());
+        const LONG rc = RegQueryValueExA(k.get(), name.c_str(), nullptr, &type, sv.data.data(), &size);
+        if (rc == ERROR_MORE_DATA) {
+            sv.data.resize(size);
+            continue;
+        }
         check(rc);
         sv.type = type;
-        sv.data.resize(got);
+        sv.data.resize(size);
         return sv;
     }
 }

@@ -1,0 +1,223 @@
+// Measures what Velmora costs against the least the same job can cost on the
+// same machine, in the same run:
+//   startup N    time from process creation to the main window shown and idle,
+//                Velmcfg.exe against an empty window, alternating; peak working sets
+//   sequences N  the load and apply sequences over the real store against exactly
+//                the registry calls they make, issued directly to advapi32
+// Prints "time <name> <min> <median> <max>" (milliseconds) and "memory <name> <bytes>".
+#include <windows.h>
+
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/form1.h"
+#include "app/memory_form1_controls.h"
+#include "registry/memory_store.h"
+#include "registry/win32_store.h"
+#include "tests/e2e/harness.h"
+#include "tests/support/reg_file.h"
+
+namespace {
+
+double nowMs()
+{
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+void report(const char* name, std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    std::printf("time %s %.4f %.4f %.4f\n", name, v.front(), v[v.size() / 2], v.back());
+}
+
+std::string besideMe(const char* file)
+{
+    char path[MAX_PATH];
+    const DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string s(path, n);
+    return s.substr(0, s.find_last_of("\\/") + 1) + file;
+}
+
+struct Found {
+    DWORD pid;
+    bool visible;
+};
+
+BOOL CALLBACK findVisible(HWND h, LPARAM l)
+{
+    auto* f = reinterpret_cast<Found*>(l);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(h, &pid);
+    if (pid == f->pid && IsWindowVisible(h)) {
+        f->visible = true;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// One start: milliseconds until the window is shown and the program idle; its peak working set.
+double startOnce(const std::string& exe, SIZE_T& peak)
+{
+    std::string cmd = "\"" + exe + "\"";
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    const double t0 = nowMs();
+    if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) std::exit(2);
+    WaitForInputIdle(pi.hProcess, 30000);
+    Found f{pi.dwProcessId, false};
+    while (EnumWindows(findVisible, reinterpret_cast<LPARAM>(&f)), !f.visible) Sleep(1);
+    const double t1 = nowMs();
+
+    PROCESS_MEMORY_COUNTERS pmc = {};
+    pmc.cb = sizeof pmc;
+    GetProcessMemoryInfo(pi.hProcess, &pmc, sizeof pmc);
+    peak = std::max(peak, pmc.PeakWorkingSetSize);
+    TerminateProcess(pi.hProcess, 0);
+    WaitForSingleObject(pi.hProcess, 10000);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return t1 - t0;
+}
+
+void startup(int pairs)
+{
+    std::vector<double> app, empty;
+    SIZE_T appPeak = 0, emptyPeak = 0;
+    const std::string velmcfg = besideMe("Velmcfg.exe"), blank = besideMe("empty_window.exe");
+    startOnce(velmcfg, appPeak);  // both files into the cache before anything counts
+    startOnce(blank, emptyPeak);
+    appPeak = emptyPeak = 0;
+    for (int i = 0; i < pairs; ++i) {
+        // Alternate which goes first, so a drift in the machine weighs on both alike.
+        if (i % 2) empty.push_back(startOnce(blank, emptyPeak));
+        app.push_back(startOnce(velmcfg, appPeak));
+        if (!(i % 2)) empty.push_back(startOnce(blank, emptyPeak));
+    }
+    report("window_velmcfg", app);
+    report("window_empty", empty);
+    std::printf("memory velmcfg %lu\nmemory empty %lu\n", static_cast<unsigned long>(appPeak),
+                static_cast<unsigned long>(emptyPeak));
+}
+
+HKEY root(std::int32_t hive) { return hive == velmora::hive::CurrentConfig ? HKEY_CURRENT_CONFIG : HKEY_LOCAL_MACHINE; }
+
+void sequences(int runs)
+{
+    using velmora::MemoryStore;
+    e2e::resetRegistry();
+    e2e::applyFixture("demo.reg");
+
+    // The calls both sequences make, recorded on an in-memory copy of the same state.
+    MemoryStore model;
+    for (const auto& a : velmora::parseRegFile(
+             [] {
+                 std::string text;
+                 if (FILE* f = std::fopen((std::string(VELMORA_FIXTURE_DIR) + "\\demo.reg").c_str(), "rb")) {
+                     char buf[4096];
+                     std::size_t n;
+                     while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
+                     std::fclose(f);
+                 }
+                 return text;
+             }()))
+        if (a.kind == velmora::RegAction::Kind::SetValue) model.set(a.hive, a.key, a.name, a.value);
+    std::vector<MemoryStore::Call> loadCalls, applyCalls;
+    std::vector<MemoryStore::Call>* recording = &loadCalls;
+    model.failWhen = [&](const MemoryStore::Call& c) {
+        recording->push_back(c);
+        return false;
+    };
+    {
+        velmora::RegEdit reg(model);
+        velmora::MemoryForm1Controls ui;
+        velmora::Form1 form(reg, ui.controls());
+        form.Form_Load();
+        recording = &applyCalls;
+        form.Command1_Click();
+    }
+
+    auto floorLoad = [&] {
+        BYTE data[256];
+        for (const auto& c : loadCalls) {
+            HKEY k;
+            if (RegOpenKeyExA(root(c.hive), c.key.c_str(), 0, KEY_QUERY_VALUE, &k) != ERROR_SUCCESS) continue;
+            DWORD type = 0, size = sizeof data;
+            RegQueryValueExA(k, c.name.c_str(), nullptr, &type, data, &size);
+            RegCloseKey(k);
+        }
+    };
+    auto floorApply = [&] {
+        for (const auto& c : applyCalls) {
+            HKEY k;
+            if (c.op == MemoryStore::Op::Write) {
+                const auto v = *model.get(c.hive, c.key, c.name);
+                if (RegCreateKeyExA(root(c.hive), c.key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &k, nullptr) !=
+                    ERROR_SUCCESS)
+                    continue;
+                RegSetValueExA(k, c.name.c_str(), 0, v.type, v.data.data(), static_cast<DWORD>(v.data.size()));
+            } else {
+                if (RegOpenKeyExA(root(c.hive), c.key.c_str(), 0, KEY_SET_VALUE, &k) != ERROR_SUCCESS) continue;
+                RegDeleteValueA(k, c.name.c_str());
+            }
+            RegCloseKey(k);
+        }
+    };
+
+    velmora::Win32Store store;
+    velmora::RegEdit reg(store);
+    std::vector<double> load, loadFloor, apply, applyFloor;
+    for (int i = 0; i < runs; ++i) {
+        velmora::MemoryForm1Controls ui;
+        velmora::Form1 form(reg, ui.controls());
+        double t = nowMs();
+        form.Form_Load();
+        load.push_back(nowMs() - t);
+        t = nowMs();
+        floorLoad();
+        loadFloor.push_back(nowMs() - t);
+        t = nowMs();
+        form.Command1_Click();
+        apply.push_back(nowMs() - t);
+        t = nowMs();
+        floorApply();
+        applyFloor.push_back(nowMs() - t);
+    }
+    e2e::resetRegistry();
+    report("load", load);
+    report("load_floor", loadFloor);
+    report("apply", apply);
+    report("apply_floor", applyFloor);
+    std::printf("calls load %u apply %u\n", static_cast<unsigned>(loadCalls.size()),
+                static_cast<unsigned>(applyCalls.size()));
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string mode = argc > 1 ? argv[1] : "";
+    const int n = argc > 2 ? std::atoi(argv[2]) : 20;
+    if (mode == "startup") {
+        startup(n);
+    } else if (mode == "sequences") {
+        sequences(n);
+    } else {
+        std::fprintf(stderr, "usage: velmora_bench startup|sequences N\n");
+        return 1;
+    }
+    return 0;
+}
