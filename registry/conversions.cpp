@@ -9,6 +9,8 @@ namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+constexpr long long kExponentCap = 1000000000000000LL;  // 10^15
+
 // A number's magnitude after rounding to the nearest whole number, halves to
 // even. The digits are handled as text, so no fraction is lost to binary
 // floating point and a long run of digits cannot overflow anything.
@@ -50,8 +52,9 @@ bool parseRounded(const std::string& s, char decimalSeparator, Rounded& out)
         bool negativeExponent = false;
         if (i < end && (s[i] == '+' || s[i] == '-')) negativeExponent = s[i++] == '-';
         if (i == end || !isDigit(s[i])) return false;
+        // Capped far beyond the length of any text, where the result can no longer change.
         for (; i < end && isDigit(s[i]); ++i)
-            if (exponent < 1000000) exponent = exponent * 10 + (s[i] - '0');
+            if (exponent < kExponentCap) exponent = exponent * 10 + (s[i] - '0');
         if (negativeExponent) exponent = -exponent;
     }
     if (i != end) return false;

@@ -109,7 +109,8 @@ std::vector<RegAction> parseRegFile(const std::string& text)
             std::size_t lead = line.empty() ? 0 : part.find_first_not_of(" \t");
             if (lead == std::string::npos) lead = part.size();
             line += part.substr(lead);
-            const bool hexData = line.find("=hex") != std::string::npos;
+            // Only hex data continues; a comment ends at its line whatever it holds.
+            const bool hexData = line[0] != ';' && line.find("=hex") != std::string::npos;
             if (hexData && !line.empty() && line.back() == '\\' && pos <= text.size()) {
                 line.pop_back();
                 continue;
