@@ -1,0 +1,38 @@
+#pragma once
+// The About dialog as data, in the rows of the main window's control table:
+// the dialog is created from these rows and the end-to-end test measures it
+// against them. The picture and the two lines are drawn, not child windows.
+#include <string_view>
+#include <vector>
+
+#include "app/layout.h"
+
+namespace velmora::about::layout {
+
+using velmora::layout::Control;
+using velmora::layout::OleColor;
+
+constexpr const char* kDialogName = "frmAbout";
+constexpr const char* kCaption = "About Velmora";
+constexpr int kClientWidth = 5730;  // twips
+constexpr int kClientHeight = 3555;
+
+// cmdOK carries the dialog manager's IDOK, so that Enter presses it.
+constexpr int kOkId = 1;
+constexpr int kSysInfoId = 2001;
+
+// Every control in the order of the dialog's table, the picture included.
+const std::vector<Control>& controls();
+// Throws std::invalid_argument when no control has that name.
+const Control& get(std::string_view name);
+
+// The etched separator: Line1(1), grey, and one pixel below it Line1(0), white.
+struct Line {
+    const char* name;
+    int x1, y1, x2, y2;  // twips
+    OleColor color;
+    int widthPixels;
+};
+const std::vector<Line>& lines();
+
+}  // namespace velmora::about::layout
