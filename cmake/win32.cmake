@@ -24,6 +24,8 @@ add_executable(Velmcfg WIN32
   app/win32/main.cpp
   app/win32/main_window.cpp
   app/win32/win32_controls.cpp
+  about/win32/about_dialog.cpp
+  about/win32/win32_sysinfo.cpp
   resources/velmcfg.rc
 )
 target_link_libraries(Velmcfg PRIVATE velmora_win32 comctl32 gdi32 user32 kernel32)

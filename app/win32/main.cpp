@@ -6,6 +6,7 @@
 
 #include <exception>
 
+#include "about/win32/about_dialog.h"
 #include "app/win32/main_window.h"
 #include "registry/errors.h"
 
@@ -19,6 +20,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
 
         MSG msg;
         while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+            if (HWND about = velmora::aboutWindow(); about && IsDialogMessageA(about, &msg)) continue;
             if (IsDialogMessageA(window.hwnd(), &msg)) continue;
             TranslateMessage(&msg);
             DispatchMessageA(&msg);

@@ -6,6 +6,7 @@
 #include <new>
 #include <stdexcept>
 
+#include "about/win32/about_dialog.h"
 #include "registry/errors.h"
 #include "resources/resource.h"
 
@@ -260,6 +261,8 @@ void MainWindow::onCommand(int id, int code)
         form_->Command1_Click();
     } else if (name == "Command2") {
         DestroyWindow(hwnd_);  // ends the program at once; nothing is written
+    } else if (name == "Command3") {
+        Command3_Click(instance_, hwnd_);
     } else if (c->kind == layout::Kind::CheckBox) {
         CheckBox& box = *checks_.at(name);
         box.setValue(box.value() == CheckBox::Checked ? CheckBox::Unchecked : CheckBox::Checked);
