@@ -8,7 +8,8 @@ BUILD=${VELMORA_BUILD:-$VELMORA_ROOT/build}
 velmora_packages() {
     echo cmake ninja-build g++ libgtest-dev googletest \
         g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 \
-        wine wine64 wine32:i386 fonts-wine xvfb xauth x11-utils imagemagick
+        wine wine64 wine32:i386 fonts-wine xvfb xauth x11-utils imagemagick \
+        clang-14 libclang-rt-14-dev
 }
 
 # Installs what is missing (as root), or says exactly what to run.
