@@ -2,30 +2,11 @@
 
 #include <windows.h>
 
-#include <utility>
-
 #include "registry/errors.h"
+#include "registry/win32_key.h"
 
 namespace velmora {
 namespace {
-
-// Owns an open key; never the predefined roots, which are not ours to close.
-class RegKey {
-public:
-    RegKey() = default;
-    RegKey(const RegKey&) = delete;
-    RegKey& operator=(const RegKey&) = delete;
-    RegKey(RegKey&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
-    ~RegKey()
-    {
-        if (h_) RegCloseKey(h_);
-    }
-    HKEY* out() { return &h_; }
-    HKEY get() const { return h_; }
-
-private:
-    HKEY h_ = nullptr;
-};
 
 std::string systemMessage(LONG code)
 {

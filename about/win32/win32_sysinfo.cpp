@@ -4,26 +4,10 @@
 #include <vector>
 
 #include "registry/errors.h"
+#include "registry/win32_key.h"
 
 namespace velmora {
 namespace {
-
-// Owns an opened key; the predefined roots are never ours to close.
-class RegKey {
-public:
-    RegKey() = default;
-    RegKey(const RegKey&) = delete;
-    RegKey& operator=(const RegKey&) = delete;
-    ~RegKey()
-    {
-        if (h_) RegCloseKey(h_);
-    }
-    HKEY* out() { return &h_; }
-    HKEY get() const { return h_; }
-
-private:
-    HKEY h_ = nullptr;
-};
 
 // The 32-bit root handle value as the system's handle: sign-extended, as the
 // predefined keys are on 64-bit Windows.

@@ -202,36 +202,6 @@ SIZE textExtent(const std::string& text, layout::Font f, int dpi)
     return size;
 }
 
-// What the screen shows of a window, as a 24-bit BMP file.
-void saveScreenshot(HWND h, const std::string& path)
-{
-    RECT r;
-    GetWindowRect(h, &r);
-    const int w = r.right - r.left, ht = r.bottom - r.top, stride = (w * 3 + 3) & ~3;
-    BITMAPINFO bi = {};
-    bi.bmiHeader = {sizeof bi.bmiHeader, w, ht, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    HBITMAP dib = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(mem, dib);
-    BitBlt(mem, 0, 0, w, ht, screen, r.left, r.top, SRCCOPY);
-    SelectObject(mem, old);
-    BITMAPFILEHEADER fh = {};
-    fh.bfType = 0x4D42;
-    fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
-    fh.bfSize = fh.bfOffBits + static_cast<DWORD>(stride * ht);
-    if (FILE* f = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(&fh, sizeof fh, 1, f);
-        std::fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, f);
-        std::fwrite(bits, 1, static_cast<std::size_t>(stride * ht), f);
-        std::fclose(f);
-    }
-    DeleteObject(dib);
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
-}
-
 // Everyone may read the key (and change this again), nothing more.
 void setReadOnly(const std::string& key, bool readOnly)
 {
@@ -399,7 +369,7 @@ TEST_F(AboutTest, DialogLooksAsDesigned)
     EXPECT_EQ(countPixels(dialog, flagBox, is(GetSysColor(COLOR_BTNFACE))), 0) << "the picture fills its box";
 
     char shot[MAX_PATH];
-    if (GetEnvironmentVariableA("VELMORA_ABOUT_SHOT", shot, sizeof shot)) saveScreenshot(dialog, shot);
+    if (GetEnvironmentVariableA("VELMORA_ABOUT_SHOT", shot, sizeof shot)) e2e::saveScreenshot(dialog, shot);
 }
 
 TEST_F(AboutTest, PathNamingTheToolStartsItInANormalWindowOnEveryPress)

@@ -290,39 +290,36 @@ void App::typeKey(HWND target, WPARAM virtualKey) const
     SendMessageA(window_, WM_NULL, 0, 0);
 }
 
-void App::screenshot(const std::string& path) const
+void App::screenshot(const std::string& path) const { saveScreenshot(window_, path); }
+
+void saveScreenshot(HWND h, const std::string& path)
 {
     RECT r;
-    GetWindowRect(window_, &r);
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    const int stride = (w * 3 + 3) & ~3;
+    GetWindowRect(h, &r);
+    const int w = r.right - r.left, ht = r.bottom - r.top, stride = (w * 3 + 3) & ~3;
     BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = h;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 24;
-    bi.bmiHeader.biCompression = BI_RGB;
+    bi.bmiHeader = {sizeof bi.bmiHeader, w, ht, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
     HDC screen = GetDC(nullptr);
     HDC mem = CreateCompatibleDC(screen);
     HBITMAP dib = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(mem, dib);
-    BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    BitBlt(mem, 0, 0, w, ht, screen, r.left, r.top, SRCCOPY);
     SelectObject(mem, old);
     BITMAPFILEHEADER fh = {};
     fh.bfType = 0x4D42;
     fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
-    fh.bfSize = fh.bfOffBits + static_cast<DWORD>(stride * h);
+    fh.bfSize = fh.bfOffBits + static_cast<DWORD>(stride * ht);
     if (FILE* f = std::fopen(path.c_str(), "wb")) {
         std::fwrite(&fh, sizeof fh, 1, f);
         std::fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, f);
-        std::fwrite(bits, 1, static_cast<std::size_t>(stride * h), f);
+        std::fwrite(bits, 1, static_cast<std::size_t>(stride * ht), f);
         std::fclose(f);
     }
     DeleteObject(dib);
     DeleteDC(mem);
     ReleaseDC(nullptr, screen);
 }
+
 
 }  // namespace e2e

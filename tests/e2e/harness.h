@@ -61,4 +61,7 @@ private:
 
 std::string hexOf(const velmora::Bytes& b);
 
+// What the screen shows of a window, as a 24-bit BMP file.
+void saveScreenshot(HWND window, const std::string& path);
+
 }  // namespace e2e
