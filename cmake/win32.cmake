@@ -24,6 +24,7 @@ add_executable(Velmcfg WIN32
   app/win32/main.cpp
   app/win32/main_window.cpp
   app/win32/win32_controls.cpp
+  app/win32/report.cpp
   about/win32/about_dialog.cpp
   about/win32/win32_sysinfo.cpp
   resources/velmcfg.rc

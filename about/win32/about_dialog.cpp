@@ -14,7 +14,7 @@
 #include "about/sysinfo.h"
 #include "about/win32/win32_sysinfo.h"
 #include "app/win32/gdi.h"
-#include "app/win32/main_window.h"
+#include "app/win32/report.h"
 #include "app/win32/win32_controls.h"
 #include "registry/errors.h"
 
@@ -224,14 +224,8 @@ INT_PTR CALLBACK AboutDialog::proc(HWND h, UINT m, WPARAM w, LPARAM l)
     // No exception crosses into the system: what nothing trapped is reported and ends the program.
     try {
         return self->handle(m, w, l);
-    } catch (const RuntimeError& e) {
-        reportAndEnd(h, e.number(), e.description());
-    } catch (const std::bad_alloc&) {
-        reportAndEnd(h, err::OutOfMemory, "Out of memory");
-    } catch (const std::exception& e) {
-        reportAndEnd(h, 51, std::string("Internal error: ") + e.what());
     } catch (...) {
-        reportAndEnd(h, 51, "Internal error");
+        reportCurrentAndEnd(h);
     }
 }
 

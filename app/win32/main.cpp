@@ -4,11 +4,9 @@
 
 #include <commctrl.h>
 
-#include <exception>
-
 #include "about/win32/about_dialog.h"
 #include "app/win32/main_window.h"
-#include "registry/errors.h"
+#include "app/win32/report.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
 {
@@ -26,9 +24,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
             DispatchMessageA(&msg);
         }
         return static_cast<int>(msg.wParam);
-    } catch (const velmora::RuntimeError& e) {
-        velmora::reportAndEnd(nullptr, e.number(), e.description());
-    } catch (const std::exception& e) {
-        velmora::reportAndEnd(nullptr, 51, std::string("Internal error: ") + e.what());
+    } catch (...) {
+        velmora::reportCurrentAndEnd(nullptr);
     }
 }

@@ -2,11 +2,10 @@
 
 #include <commctrl.h>
 
-#include <exception>
-#include <new>
 #include <stdexcept>
 
 #include "about/win32/about_dialog.h"
+#include "app/win32/report.h"
 #include "registry/errors.h"
 #include "resources/resource.h"
 
@@ -60,13 +59,6 @@ char userDecimalSeparator()
 }
 
 }  // namespace
-
-void reportAndEnd(HWND owner, std::int32_t number, const std::string& description)
-{
-    const std::string text = "Run-time error '" + std::to_string(number) + "':\n\n" + description;
-    MessageBoxA(owner, text.c_str(), "Velmora", MB_OK | MB_ICONSTOP);
-    ExitProcess(1);
-}
 
 MainWindow::MainWindow(HINSTANCE instance) : instance_(instance)
 {
@@ -303,14 +295,8 @@ LRESULT CALLBACK MainWindow::proc(HWND h, UINT m, WPARAM w, LPARAM l)
     // No exception crosses into the system: what no procedure trapped is reported and ends the program.
     try {
         return self->handle(m, w, l);
-    } catch (const RuntimeError& e) {
-        reportAndEnd(h, e.number(), e.description());
-    } catch (const std::bad_alloc&) {
-        reportAndEnd(h, err::OutOfMemory, "Out of memory");
-    } catch (const std::exception& e) {
-        reportAndEnd(h, 51, std::string("Internal error: ") + e.what());
     } catch (...) {
-        reportAndEnd(h, 51, "Internal error");
+        reportCurrentAndEnd(h);
     }
 }
 

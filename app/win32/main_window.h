@@ -64,7 +64,4 @@ private:
     std::unique_ptr<Form1> form_;
 };
 
-// Reports an error that no procedure trapped and ends the program.
-[[noreturn]] void reportAndEnd(HWND owner, std::int32_t number, const std::string& description);
-
 }  // namespace velmora
