@@ -30,6 +30,14 @@ add_executable(Velmcfg WIN32
   resources/velmcfg.rc
 )
 target_link_libraries(Velmcfg PRIVATE velmora_win32 comctl32 gdi32 user32 kernel32)
+# The runtime's wide kernel32 calls routed to the ANSI ones (see the file);
+# an object library, so that its import slots are always linked.
+add_library(velmora_ansi_imports OBJECT app/win32/ansi_imports.cpp)
+target_link_libraries(Velmcfg PRIVATE velmora_ansi_imports)
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+  # Which object each instruction comes from, for scripts/cpu-floor.
+  target_link_options(Velmcfg PRIVATE -Wl,-Map=${CMAKE_BINARY_DIR}/Velmcfg.map)
+endif()
 
 add_subdirectory(tests/e2e)
 add_subdirectory(tests/bench)
