@@ -82,6 +82,24 @@ velmora_new_prefix() {
     velmora_regedit "$VELMORA_ROOT/scripts/wine-desktop.reg"
 }
 
+# Makes the prefix report a Windows version. 64-bit winecfg offers only NT
+# versions (no win98); where it refuses, the value it would write is set
+# directly, which Wine honours for 64-bit programs too.
+velmora_prefix_windows() {  # version, as winecfg names it
+    if ! "$WINE" winecfg -v "$1" >/dev/null 2>&1; then
+        echo "note: this Wine's winecfg refuses $1; setting HKCU\\Software\\Wine Version=$1 itself"
+        "$WINE" reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d "$1" /f >/dev/null 2>&1
+    fi
+    wineserver -w
+}
+
+# The screen DPI Wine reports (Windows' LogPixels; HKCU "Control Panel\Desktop"
+# would override it, and a new prefix has none there).
+velmora_prefix_dpi() {  # dots per inch
+    "$WINE" reg add 'HKCC\Software\Fonts' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+    wineserver -w
+}
+
 velmora_regedit() {  # file.reg: imported into the prefix by Wine's own regedit
     "$WINE" regedit /S "$(winepath_of "$1")" >/dev/null 2>&1
     wineserver -w

@@ -50,6 +50,25 @@ std::size_t valueLines(const std::vector<std::string>& exported)
     return n;
 }
 
+// The caption's size in the font the program gives the control at this DPI
+// (its own font handle means nothing in this process), on one line or
+// wrapped at the given width.
+SIZE captionExtent(const std::string& caption, layout::Font f, int dpi, int wrapWidth)
+{
+    HFONT font = CreateFontA(-layout::fontPixelHeight(dpi), 0, 0, 0,
+                             f == layout::Font::Bold ? layout::kBoldWeight : layout::kRegularWeight, FALSE, FALSE,
+                             FALSE, ANSI_CHARSET, OUT_RASTER_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                             DEFAULT_PITCH | FF_SWISS, layout::kFontFace);
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    RECT r = {0, 0, wrapWidth, 0};
+    DrawTextA(dc, caption.c_str(), -1, &r, DT_CALCRECT | (wrapWidth > 0 ? DT_WORDBREAK : DT_SINGLELINE));
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    DeleteObject(font);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
 struct MainWindowTest : ::testing::Test {
     void SetUp() override { e2e::resetRegistry(); }
     void TearDown() override { e2e::resetRegistry(); }
@@ -196,7 +215,6 @@ TEST_F(MainWindowTest, WindowAndControlsStandWhereTheTableSays)
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-    ASSERT_EQ(dpi, 96) << "the layout is checked at 96 DPI";
 
     char caption[64] = {};
     GetWindowTextA(app.window(), caption, sizeof caption);
@@ -219,8 +237,12 @@ TEST_F(MainWindowTest, WindowAndControlsStandWhereTheTableSays)
         const layout::Pixels p = layout::absolutePixels(c, dpi);
         EXPECT_EQ(r.left, p.left) << c.name;
         EXPECT_EQ(r.top, p.top) << c.name;
-        // A label that sizes itself follows its text; a picture is its bitmap.
-        if (!c.has(layout::AutoSize)) {
+        // A label that sizes itself follows its text; a picture is its bitmap,
+        // drawn at the designed size for 96 DPI and never stretched.
+        if (c.kind == layout::Kind::Picture) {
+            EXPECT_EQ(r.right - r.left, layout::toPixels(c.rect.width, 96)) << c.name;
+            EXPECT_EQ(r.bottom - r.top, layout::toPixels(c.rect.height, 96)) << c.name;
+        } else if (!c.has(layout::AutoSize)) {
             EXPECT_EQ(r.right - r.left, p.width) << c.name;
             EXPECT_EQ(r.bottom - r.top, p.height) << c.name;
         }
@@ -230,6 +252,55 @@ TEST_F(MainWindowTest, WindowAndControlsStandWhereTheTableSays)
             EXPECT_EQ(app.text(c.name), c.caption) << c.name;
         }
     }
+}
+
+TEST_F(MainWindowTest, NothingIsCutOff)
+{
+    e2e::applyFixture("demo.reg");
+    e2e::App app;
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    const int check = GetSystemMetrics(SM_CXMENUCHECK);
+    for (const auto& c : layout::controls()) {
+        HWND h = app.control(c.name);
+        RECT r, inside;
+        GetWindowRect(h, &r);
+        GetClientRect(GetParent(h), &inside);
+        MapWindowPoints(nullptr, GetParent(h), reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= inside.right && r.bottom <= inside.bottom) << c.name;
+        if (const layout::Control* frame = layout::find(c.container); frame && frame->kind == layout::Kind::Frame) {
+            RECT f;
+            GetWindowRect(app.control(frame->name), &f);
+            MapWindowPoints(nullptr, GetParent(h), reinterpret_cast<POINT*>(&f), 2);
+            EXPECT_TRUE(r.left > f.left && r.top > f.top && r.right < f.right && r.bottom < f.bottom) << c.name;
+        }
+
+        const std::string caption = app.text(c.name);
+        if (caption.empty() || c.kind == layout::Kind::TabControl) continue;
+        const int width = r.right - r.left, height = r.bottom - r.top;
+        const SIZE text = captionExtent(caption, c.font, dpi, c.has(layout::WordWrap) ? width : 0);
+        switch (c.kind) {
+        case layout::Kind::CheckBox:
+        case layout::Kind::OptionButton:  // the box or circle, a gap, the text
+            EXPECT_LE(check + 4 + text.cx, width) << c.name;
+            EXPECT_LE(text.cy, height) << c.name;
+            break;
+        case layout::Kind::CommandButton:  // inside the raised edges
+            EXPECT_LE(text.cx + 8, width) << c.name;
+            EXPECT_LE(text.cy + 4, height) << c.name;
+            break;
+        case layout::Kind::Frame:  // the caption breaks the top line between corners
+            EXPECT_LE(text.cx + 16, width) << c.name;
+            break;
+        default:  // labels: every line of the text inside the box
+            EXPECT_LE(text.cx, width) << c.name;
+            EXPECT_LE(text.cy, height) << c.name;
+        }
+    }
+    // A tab row wider than the control would show scroll arrows.
+    HWND arrows = FindWindowExA(app.control("SSTab1"), nullptr, UPDOWN_CLASSA, nullptr);
+    EXPECT_TRUE(!arrows || !IsWindowVisible(arrows));
 }
 
 TEST_F(MainWindowTest, EachTabShowsOnlyItsControls)
@@ -310,7 +381,7 @@ TEST_F(MainWindowTest, ProgramFileCarriesItsVersionRecordAndIcon)
     ASSERT_TRUE(large && GetIconInfo(large, &ii));
     BITMAP bm = {};
     GetObjectA(ii.hbmColor, sizeof bm, &bm);
-    EXPECT_EQ(bm.bmWidth, 32);
+    EXPECT_EQ(bm.bmWidth, GetSystemMetrics(SM_CXICON));  // 32 at 96 DPI; Wine scales it with the DPI
     DeleteObject(ii.hbmColor);
     DeleteObject(ii.hbmMask);
     DestroyIcon(large);
