@@ -5,6 +5,8 @@ add_compile_definitions(WINVER=0x0400 _WIN32_WINNT=0x0400 _WIN32_WINDOWS=0x0410 
                         WIN32_LEAN_AND_MEAN NOMINMAX)
 # Fully static: nothing but the DLLs that ship with Windows.
 add_link_options(-static -static-libgcc -static-libstdc++)
+# What ships carries no unused code and no symbols.
+add_link_options(-Wl,--gc-sections $<$<NOT:$<CONFIG:Debug>>:-s>)
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
   # A 4.0 header, or Windows 98 refuses to load the program.
   add_link_options(-Wl,--major-os-version,4 -Wl,--minor-os-version,0
@@ -25,6 +27,7 @@ add_executable(Velmcfg WIN32
   app/win32/main_window.cpp
   app/win32/win32_controls.cpp
   app/win32/report.cpp
+  app/win32/terminate.cpp
   about/win32/about_dialog.cpp
   about/win32/win32_sysinfo.cpp
   resources/velmcfg.rc
