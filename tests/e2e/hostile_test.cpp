@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <map>
 #include <memory>
 #include <optional>
@@ -74,18 +75,24 @@ std::vector<Place> ourValues()
 HKEY rootOf(std::int32_t h) { return h == CC ? HKEY_CURRENT_CONFIG : HKEY_LOCAL_MACHINE; }
 
 // Written directly, whatever the size: the registry-file fixtures are for small data.
-void put(const Place& p, DWORD type, const std::string& bytes)
+LONG tryPut(const Place& p, DWORD type, const std::string& bytes)
 {
     HKEY k;
-    ASSERT_EQ(RegCreateKeyExA(rootOf(p.hive), p.key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &k, nullptr),
-              ERROR_SUCCESS);
-    EXPECT_EQ(RegSetValueExA(k, p.name.c_str(), 0, type,
-                             bytes.empty() ? nullptr : reinterpret_cast<const BYTE*>(bytes.data()),
-                             static_cast<DWORD>(bytes.size())),
-              ERROR_SUCCESS)
-        << p.name;
+    LONG rc = RegCreateKeyExA(rootOf(p.hive), p.key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &k, nullptr);
+    if (rc != ERROR_SUCCESS) return rc;
+    rc = RegSetValueExA(k, p.name.c_str(), 0, type,
+                        bytes.empty() ? nullptr : reinterpret_cast<const BYTE*>(bytes.data()),
+                        static_cast<DWORD>(bytes.size()));
     RegCloseKey(k);
+    return rc;
 }
+
+void put(const Place& p, DWORD type, const std::string& bytes)
+{
+    EXPECT_EQ(tryPut(p, type, bytes), ERROR_SUCCESS) << p.name;
+}
+
+bool windows9x() { return (GetVersion() & 0x80000000u) != 0; }
 
 void putText(const Place& p, const std::string& text) { put(p, REG_SZ, text + '\0'); }
 
@@ -291,6 +298,11 @@ TEST_F(HostileTest, EveryKindOfDataAndEmptyDataOfEveryKind)
     for (const KindCase& c : kKinds) {
         SCOPED_TRACE(c.what);
         e2e::resetRegistry();
+        // Windows 98 refuses some data outright (an empty REG_SZ): then no program can meet it there.
+        if (const LONG rc = tryPut(text, c.type, c.bytes); rc != ERROR_SUCCESS && windows9x()) {
+            std::printf("note: %s: Windows 9x refuses this data (error %ld); nothing to read\n", c.what, rc);
+            continue;
+        }
         for (const Place& p : {text, clock, number, presence, mode, advanced, refresh}) put(p, c.type, c.bytes);
         const auto asStored = stored(mode);
 
