@@ -89,13 +89,9 @@ void AboutDialog::open(HINSTANCE instance, HWND owner)
 
 void AboutDialog::onInit()
 {
-    HDC screen = GetDC(nullptr);
-    dpi_ = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    const int height = -layout::fontPixelHeight(dpi_);
-    for (auto [font, weight] : {std::pair{&regular_, layout::kRegularWeight}, std::pair{&bold_, layout::kBoldWeight}})
-        *font = Font(CreateFontA(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_RASTER_PRECIS,
-                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, layout::kFontFace));
+    dpi_ = screenDpi();
+    regular_ = designFont(layout::Font::Default, dpi_);
+    bold_ = designFont(layout::Font::Bold, dpi_);
     flag_ = Bitmap(static_cast<HBITMAP>(
         LoadImageA(instance_, MAKEINTRESOURCEA(L::get("Image1").picture), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
 

@@ -78,17 +78,9 @@ MainWindow::MainWindow(HINSTANCE instance) : instance_(instance)
     wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_VELMORA), IMAGE_ICON, 16, 16, 0));
     if (!RegisterClassExA(&wc)) throw std::runtime_error("RegisterClassEx");
 
-    HDC screen = GetDC(nullptr);
-    dpi_ = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-
-    const int height = -layout::fontPixelHeight(dpi_);
-    regular_ = Font(CreateFontA(height, 0, 0, 0, layout::kRegularWeight, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                                OUT_RASTER_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                                layout::kFontFace));
-    bold_ = Font(CreateFontA(height, 0, 0, 0, layout::kBoldWeight, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                             OUT_RASTER_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                             layout::kFontFace));
+    dpi_ = screenDpi();
+    regular_ = designFont(layout::Font::Default, dpi_);
+    bold_ = designFont(layout::Font::Bold, dpi_);
 
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
     RECT r = {0, 0, layout::toPixels(layout::kClientWidth, dpi_), layout::toPixels(layout::kClientHeight, dpi_)};

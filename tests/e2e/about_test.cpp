@@ -12,6 +12,7 @@
 
 #include "about/about_layout.h"
 #include "app/layout.h"
+#include "app/win32/gdi.h"
 #include "tests/e2e/harness.h"
 
 namespace L = velmora::about::layout;
@@ -185,12 +186,9 @@ RECT childRect(HWND child)
 
 SIZE textExtent(const std::string& text, layout::Font f, int dpi)
 {
-    HFONT font = CreateFontA(-layout::fontPixelHeight(dpi), 0, 0, 0,
-                             f == layout::Font::Bold ? layout::kBoldWeight : layout::kRegularWeight, FALSE, FALSE,
-                             FALSE, ANSI_CHARSET, OUT_RASTER_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                             DEFAULT_PITCH | FF_SWISS, layout::kFontFace);
+    const velmora::Font font = velmora::designFont(f, dpi);
     HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font);
+    HGDIOBJ old = SelectObject(dc, font.get());
     SIZE size = {};
     GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
     TEXTMETRICA tm;
@@ -198,7 +196,6 @@ SIZE textExtent(const std::string& text, layout::Font f, int dpi)
     size.cy = tm.tmHeight;
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
-    DeleteObject(font);
     return size;
 }
 
@@ -322,9 +319,7 @@ TEST_F(AboutTest, DialogLooksAsDesigned)
     EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
     EXPECT_TRUE(GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME) << "a dialog frame without an icon";
 
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const int dpi = velmora::screenDpi();
     RECT client;
     GetClientRect(dialog, &client);
     EXPECT_EQ(client.right, layout::toPixels(L::kClientWidth, dpi));

@@ -8,6 +8,7 @@
 #include <map>
 
 #include "app/layout.h"
+#include "app/win32/gdi.h"
 #include "tests/e2e/harness.h"
 
 using velmora::StoredValue;
@@ -55,17 +56,13 @@ std::size_t valueLines(const std::vector<std::string>& exported)
 // wrapped at the given width.
 SIZE captionExtent(const std::string& caption, layout::Font f, int dpi, int wrapWidth)
 {
-    HFONT font = CreateFontA(-layout::fontPixelHeight(dpi), 0, 0, 0,
-                             f == layout::Font::Bold ? layout::kBoldWeight : layout::kRegularWeight, FALSE, FALSE,
-                             FALSE, ANSI_CHARSET, OUT_RASTER_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                             DEFAULT_PITCH | FF_SWISS, layout::kFontFace);
+    const velmora::Font font = velmora::designFont(f, dpi);
     HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font);
+    HGDIOBJ old = SelectObject(dc, font.get());
     RECT r = {0, 0, wrapWidth, 0};
     DrawTextA(dc, caption.c_str(), -1, &r, DT_CALCRECT | (wrapWidth > 0 ? DT_WORDBREAK : DT_SINGLELINE));
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
-    DeleteObject(font);
     return {r.right - r.left, r.bottom - r.top};
 }
 
@@ -212,9 +209,7 @@ TEST_F(MainWindowTest, ClicksNeverGrayACheckBoxAndEnterOrEscPressNothing)
 TEST_F(MainWindowTest, WindowAndControlsStandWhereTheTableSays)
 {
     e2e::App app;
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const int dpi = velmora::screenDpi();
 
     char caption[64] = {};
     GetWindowTextA(app.window(), caption, sizeof caption);
@@ -258,9 +253,7 @@ TEST_F(MainWindowTest, NothingIsCutOff)
 {
     e2e::applyFixture("demo.reg");
     e2e::App app;
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const int dpi = velmora::screenDpi();
     const int check = GetSystemMetrics(SM_CXMENUCHECK);
     for (const auto& c : layout::controls()) {
         HWND h = app.control(c.name);
