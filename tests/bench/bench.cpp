@@ -51,23 +51,6 @@ std::string besideMe(const char* file)
     return s.substr(0, s.find_last_of("\\/") + 1) + file;
 }
 
-struct Found {
-    DWORD pid;
-    bool visible;
-};
-
-BOOL CALLBACK findVisible(HWND h, LPARAM l)
-{
-    auto* f = reinterpret_cast<Found*>(l);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(h, &pid);
-    if (pid == f->pid && IsWindowVisible(h)) {
-        f->visible = true;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // One start: milliseconds until the window is shown and the program idle; its peak working set.
 double startOnce(const std::string& exe, SIZE_T& peak)
 {
@@ -78,8 +61,7 @@ double startOnce(const std::string& exe, SIZE_T& peak)
     const double t0 = nowMs();
     if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) std::exit(2);
     WaitForInputIdle(pi.hProcess, 30000);
-    Found f{pi.dwProcessId, false};
-    while (EnumWindows(findVisible, reinterpret_cast<LPARAM>(&f)), !f.visible) Sleep(1);
+    while (!e2e::visibleWindowOf(pi.dwProcessId)) Sleep(1);
     const double t1 = nowMs();
 
     PROCESS_MEMORY_COUNTERS pmc = {};

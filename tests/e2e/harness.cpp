@@ -94,17 +94,18 @@ std::string readFile(const std::string& path)
 
 struct FindWindowOf {
     DWORD pid;
+    const char* caption;
     HWND found;
 };
 
-BOOL CALLBACK findMain(HWND h, LPARAM lp)
+BOOL CALLBACK findVisible(HWND h, LPARAM lp)
 {
     auto* f = reinterpret_cast<FindWindowOf*>(lp);
     DWORD pid = 0;
     GetWindowThreadProcessId(h, &pid);
     char caption[64] = {};
-    GetWindowTextA(h, caption, sizeof caption);
-    if (pid == f->pid && IsWindowVisible(h) && std::string(caption) == "Velmora 1.4 (English)") {
+    if (f->caption) GetWindowTextA(h, caption, sizeof caption);
+    if (pid == f->pid && IsWindowVisible(h) && (!f->caption || std::string(caption) == f->caption)) {
         f->found = h;
         return FALSE;
     }
@@ -208,9 +209,7 @@ App::App()
         throw std::runtime_error("cannot start " + cmd);
     WaitForInputIdle(pi_.hProcess, 30000);
     for (int tries = 0; tries < 300 && !window_; ++tries) {
-        FindWindowOf f{pi_.dwProcessId, nullptr};
-        EnumWindows(findMain, reinterpret_cast<LPARAM>(&f));
-        window_ = f.found;
+        window_ = visibleWindowOf(pi_.dwProcessId, velmora::layout::kWindowCaption);
         if (!window_) {
             if (!running()) throw std::runtime_error("Velmcfg.exe ended before showing its window");
             Sleep(100);
@@ -288,6 +287,13 @@ void App::typeKey(HWND target, WPARAM virtualKey) const
     // Sent messages wait behind nothing; this one returns once the posted keys are handled.
     Sleep(200);
     SendMessageA(window_, WM_NULL, 0, 0);
+}
+
+HWND visibleWindowOf(DWORD pid, const char* caption)
+{
+    FindWindowOf f{pid, caption, nullptr};
+    EnumWindows(findVisible, reinterpret_cast<LPARAM>(&f));
+    return f.found;
 }
 
 void App::screenshot(const std::string& path) const { saveScreenshot(window_, path); }

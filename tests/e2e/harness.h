@@ -61,6 +61,9 @@ private:
 
 std::string hexOf(const velmora::Bytes& b);
 
+// A visible top-level window of the process, with this caption when one is given.
+HWND visibleWindowOf(DWORD pid, const char* caption = nullptr);
+
 // What the screen shows of a window, as a 24-bit BMP file.
 void saveScreenshot(HWND window, const std::string& path);
 
