@@ -11,6 +11,15 @@ namespace {
 constexpr char kUnknown[] = "Unknown";
 constexpr char kDefaultClock[] = "Default";
 
+// The first code equal to the text, character for character, or none.
+template <class Code>
+const Code* firstEqual(const std::string& text, std::initializer_list<Code> codes)
+{
+    for (const Code& c : codes)
+        if (text == c.code) return &c;
+    return nullptr;
+}
+
 }  // namespace
 
 Form1::Form1(RegEdit& regEdit, const Form1Controls& controls, char decimalSeparator)
@@ -155,12 +164,7 @@ void Form1::loadChoice(const SettingKey& key, const char* name, std::initializer
     runTrapped(
         [&] {
             read(key, name);
-            const std::string text = toText(RegEdit1.value());
-            for (const OptionCode& c : codes)
-                if (text == c.code) {
-                    c.option.setValue(true);
-                    return;
-                }
+            if (const OptionCode* c = firstEqual(toText(RegEdit1.value()), codes)) c->option.setValue(true);
         },
         [&] { fallback.setValue(true); });
 }
@@ -171,12 +175,7 @@ void Form1::loadChoice(const SettingKey& key, const char* name, CheckBox& box, s
     runTrapped(
         [&] {
             read(key, name);
-            const std::string text = toText(RegEdit1.value());
-            for (const StateCode& c : codes)
-                if (text == c.code) {
-                    box.setValue(c.state);
-                    return;
-                }
+            if (const StateCode* c = firstEqual(toText(RegEdit1.value()), codes)) box.setValue(c->state);
         },
         [&] { box.setValue(fallback); });
 }

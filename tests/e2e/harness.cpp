@@ -16,12 +16,12 @@ struct Root {
     std::int32_t hive;
     HKEY handle;
     const char* name;
-    const char* key;
+    std::string key;
 };
 // Everything the program reads or writes lies below these keys.
 const Root kRoots[] = {
-    {velmora::hive::LocalMachine, HKEY_LOCAL_MACHINE, "HKLM", "System\\CurrentControlSet\\Services\\Class\\Display"},
-    {velmora::hive::CurrentConfig, HKEY_CURRENT_CONFIG, "HKCC", "Display"},
+    {velmora::hive::LocalMachine, HKEY_LOCAL_MACHINE, "HKLM", kClass},
+    {velmora::hive::CurrentConfig, HKEY_CURRENT_CONFIG, "HKCC", "Display"},  // above kSettings
     {velmora::hive::LocalMachine, HKEY_LOCAL_MACHINE, "HKLM", "SOFTWARE\\Microsoft\\Shared Tools"},
     {velmora::hive::LocalMachine, HKEY_LOCAL_MACHINE, "HKLM", "SOFTWARE\\Microsoft\\Shared Tools Location"},
 };

@@ -12,6 +12,16 @@
 
 namespace e2e {
 
+// The program's keys, spelt out here apart from the program's own constants,
+// so that a slip in one is not repeated in the other.
+inline const std::string kClass = "System\\CurrentControlSet\\Services\\Class\\Display";
+inline const std::string kDriver = kClass + "\\0000";
+inline const std::string kAdapter = kDriver + "\\shellex\\PropertySheetHandlers\\Edge Information\\Data\\Adapter";
+inline const std::string kDefault = kDriver + "\\DEFAULT";
+inline const std::string kD3D = kDriver + "\\D3D";
+inline const std::string kGlide = kDriver + "\\Glide";
+inline const std::string kSettings = "Display\\Settings";
+
 // Removes every key the program or the tests touch, then applies a fixture
 // from tests/fixtures (by file name) or registry-file text given inline.
 void resetRegistry();

@@ -23,13 +23,13 @@ namespace {
 
 constexpr std::int32_t LM = hive::LocalMachine;
 constexpr std::int32_t CC = hive::CurrentConfig;
-const std::string kClass = "System\\CurrentControlSet\\Services\\Class\\Display";
-const std::string kDriver = kClass + "\\0000";
-const std::string kAdapter = kDriver + "\\shellex\\PropertySheetHandlers\\Edge Information\\Data\\Adapter";
-const std::string kDefault = kDriver + "\\DEFAULT";
-const std::string kD3D = kDriver + "\\D3D";
-const std::string kGlide = kDriver + "\\Glide";
-const std::string kSettings = "Display\\Settings";
+using e2e::kAdapter;
+using e2e::kClass;
+using e2e::kD3D;
+using e2e::kDefault;
+using e2e::kDriver;
+using e2e::kGlide;
+using e2e::kSettings;
 
 struct Place {
     std::int32_t hive;

@@ -19,11 +19,10 @@ namespace layout = velmora::layout;
 
 namespace {
 
-const std::string kDriver = "System\\CurrentControlSet\\Services\\Class\\Display\\0000";
-const std::string kDefault = kDriver + "\\DEFAULT";
-const std::string kD3D = kDriver + "\\D3D";
-const std::string kGlide = kDriver + "\\Glide";
-const std::string kSettings = "Display\\Settings";
+using e2e::kD3D;
+using e2e::kDefault;
+using e2e::kGlide;
+using e2e::kSettings;
 
 struct Expected {
     std::int32_t hive;

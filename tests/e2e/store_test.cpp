@@ -11,7 +11,7 @@ using namespace velmora;
 
 namespace {
 
-const std::string kKey = "System\\CurrentControlSet\\Services\\Class\\Display\\0000\\DEFAULT";
+const std::string& kKey = e2e::kDefault;
 
 struct Win32StoreTest : ::testing::Test {
     Win32Store store;
