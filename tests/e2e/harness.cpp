@@ -205,8 +205,18 @@ App::App()
     std::string cmd = "\"" + exeDir() + "Velmcfg.exe\"";
     STARTUPINFOA si = {};
     si.cb = sizeof si;
-    if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_))
-        throw std::runtime_error("cannot start " + cmd);
+    // Under a busy Wine a start is now and then refused once; a program that
+    // cannot start at all still fails here, with the system's reason.
+    DWORD error = 0;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_)) {
+            error = 0;
+            break;
+        }
+        error = GetLastError();
+        Sleep(500);
+    }
+    if (error) throw std::runtime_error("cannot start " + cmd + ": error " + std::to_string(error));
     WaitForInputIdle(pi_.hProcess, 30000);
     for (int tries = 0; tries < 300 && !window_; ++tries) {
         window_ = visibleWindowOf(pi_.dwProcessId, velmora::layout::kWindowCaption);
