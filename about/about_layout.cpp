@@ -1,8 +1,5 @@
 #include "about/about_layout.h"
 
-#include <stdexcept>
-#include <string>
-
 #include "resources/resource.h"
 
 namespace velmora::about::layout {
@@ -19,7 +16,7 @@ const char* const Dlg = kDialogName;
 constexpr int LabelId = 2010;
 
 // clang-format off
-const std::vector<Control> kControls = {
+const Control kControls[] = {
 //   name             kind container tab  caption                                                                Left  Top   Width Height  TabIdx font colour flags           picture         id
     {"Image1",        Pic, Dlg,      Off, "",                                                                    {240,  360,  1170, 705},  None, Reg,  Std,   NoFlags,        IDB_ABOUT_FLAG, 0},
     {"Label1",        Lbl, Dlg,      Off, "Velmora",                                                             {1680, 240,  1860, 195},  3,    Bold, Black, Auto,           0,              LabelId + 1},
@@ -36,7 +33,7 @@ const std::vector<Control> kControls = {
     {"lblDisclaimer", Lbl, Dlg,      Off, "Warning : you take all the responsability by using this program !!", {600,  2760, 3135, 465},  2,    Reg,  Black, Centred | Wrap, 0,              LabelId + 10},
 };
 
-const std::vector<Line> kLines = {
+const Line kLines[] = {
 //   name        from (x, y)  to (x, y)    colour      width in pixels
     {"Line1(1)", 90,  2445,   5654, 2445,  0x00808080, 1},  // grey, drawn inside-solid
     {"Line1(0)", 105, 2460,   5654, 2460,  0x00FFFFFF, 2},  // white
@@ -45,15 +42,10 @@ const std::vector<Line> kLines = {
 
 }  // namespace
 
-const std::vector<Control>& controls() { return kControls; }
+velmora::layout::Controls controls() { return {kControls, sizeof kControls / sizeof kControls[0]}; }
 
-const Control& get(std::string_view name)
-{
-    for (const Control& c : kControls)
-        if (name == c.name) return c;
-    throw std::invalid_argument("no About control named " + std::string(name));
-}
+const Control& get(const char* name) { return *controls().find(name); }
 
-const std::vector<Line>& lines() { return kLines; }
+Lines lines() { return {kLines, sizeof kLines / sizeof kLines[0]}; }
 
 }  // namespace velmora::about::layout

@@ -2,9 +2,6 @@
 // The About dialog as data, in the rows of the main window's control table:
 // the dialog is created from these rows and the end-to-end test measures it
 // against them. The picture and the two lines are drawn, not child windows.
-#include <string_view>
-#include <vector>
-
 #include "app/layout.h"
 
 namespace velmora::about::layout {
@@ -22,9 +19,9 @@ constexpr int kOkId = 1;
 constexpr int kSysInfoId = 2001;
 
 // Every control in the order of the dialog's table, the picture included.
-const std::vector<Control>& controls();
-// Throws std::invalid_argument when no control has that name.
-const Control& get(std::string_view name);
+velmora::layout::Controls controls();
+// A control the program names itself, so it is in the table.
+const Control& get(const char* name);
 
 // The etched separator: Line1(1), grey, and one pixel below it Line1(0), white.
 struct Line {
@@ -33,6 +30,12 @@ struct Line {
     OleColor color;
     int widthPixels;
 };
-const std::vector<Line>& lines();
+struct Lines {
+    const Line* first;
+    std::size_t count;
+    const Line* begin() const { return first; }
+    const Line* end() const { return first + count; }
+};
+Lines lines();
 
 }  // namespace velmora::about::layout

@@ -1,79 +1,71 @@
 #include "about/sysinfo.h"
 
-#include <exception>
-
-#include "registry/errors.h"
-
 namespace velmora::about {
 namespace {
 
-// What the runtime's general formatting makes of "&h" followed by the data's
-// bytes from last to first: the little-endian number, taken as a signed
-// 16-bit Integer when its bit pattern fits 16 bits and as a signed 32-bit
-// Long when it fits 32; a larger one overflows. With no bytes the text "&h"
-// is no number and stays as it is.
-std::string dwordText(const std::string& bytes)
+// A REG_DWORD is shown as the number that "&h" followed by its bytes from
+// last to first denotes: the little-endian number, taken as a signed 16-bit
+// number when its bit pattern fits 16 bits and as a signed 32-bit one when it
+// fits 32; a larger one overflows. With no bytes the text "&h" is no number
+// and stays as it is.
+Status dwordText(const Text& bytes, Text& out)
 {
-    if (bytes.empty()) return "&h";
+    if (bytes.empty()) {
+        out = "&h";
+        return {};
+    }
     std::uint32_t v = 0;
     for (std::size_t i = bytes.size(); i-- > 0;) {
         const auto b = static_cast<unsigned char>(bytes[i]);
         if (i >= 4) {
-            if (b != 0) throw overflow();
+            if (b != 0) return overflow();
             continue;
         }
         v = v << 8 | b;
     }
-    if (v <= 0xFFFFu) return std::to_string(static_cast<std::int16_t>(v));
-    return std::to_string(static_cast<std::int32_t>(v));
+    out = v <= 0xFFFFu ? Text::number(static_cast<std::int16_t>(v)) : Text::number(static_cast<std::int32_t>(v));
+    return {};
 }
 
-// Steps 1 to 4 of the lookup; false where the user is to get the message.
+// The lookup's steps; false where the user is to get the message.
 bool tryStart(SysInfoSystem& sys)
 {
-    std::string path;
-    if (GetKeyValue(sys, kLocalMachine, kInfoKey, kInfoValue, path)) {
-        sys.startProgram(path);  // not tested for existence first: a failed start is the test
-        return true;
-    }
-    if (!GetKeyValue(sys, kLocalMachine, kLocationKey, kLocationValue, path)) return false;
+    Text path;
+    bool found = false;
+    if (GetKeyValue(sys, kLocalMachine, kInfoKey, kInfoValue, path, found).failed()) return false;
+    if (found) return sys.startProgram(path).ok();  // not tested for existence first: a failed start is the test
+    if (GetKeyValue(sys, kLocalMachine, kLocationKey, kLocationValue, path, found).failed() || !found) return false;
     path += kProgramFile;
-    if (!sys.normalFileExists(path)) return false;
-    sys.startProgram(path);
-    return true;
+    return sys.normalFileExists(path) && sys.startProgram(path).ok();
 }
 
 }  // namespace
 
-bool GetKeyValue(SysInfoSystem& sys, std::uint32_t keyRoot, const std::string& keyName, const std::string& subKeyRef,
-                 std::string& keyVal)
+Status GetKeyValue(SysInfoSystem& sys, std::uint32_t keyRoot, const Text& keyName, const Text& subKeyRef,
+                   Text& keyVal, bool& found)
 {
-    const std::optional<StoredValue> v = sys.queryValue(keyRoot, keyName, subKeyRef, kValueBufferSize);
-    if (!v) {
-        keyVal.clear();
-        return false;
+    StoredValue v;
+    found = sys.queryValue(keyRoot, keyName, subKeyRef, kValueBufferSize, v);
+    if (!found) {
+        keyVal = Text();
+        return {};
     }
     // The last byte is looked for at position size; with no data there is none: error 5.
-    if (v->data.empty()) throw invalidProcedureCall();
-    std::string text(v->data.begin(), v->data.end());
-    if (text.back() == '\0') text.pop_back();
-    switch (v->type) {
+    if (v.data.empty()) return invalidProcedureCall();
+    Text text(reinterpret_cast<const char*>(v.data.data()), v.data.size());
+    if (text.back() == '\0') text.resize(text.size() - 1);
+    switch (v.type) {
     case regtype::Sz: keyVal = text; break;
-    case regtype::Dword: keyVal = dwordText(text); break;
+    case regtype::Dword: VELMORA_TRY(dwordText(text, keyVal)); break;
     default: break;
     }
-    return true;
+    return {};
 }
 
+// One trap for every step: whatever fails, the user gets the one message.
 void StartSysInfo(SysInfoSystem& sys)
 {
-    bool started = false;
-    try {
-        started = tryStart(sys);
-    } catch (const std::exception&) {
-        started = false;  // one trap for every step: the message below
-    }
-    if (!started) sys.showMessage(kUnavailable, kAppTitle);
+    if (!tryStart(sys)) sys.showMessage(kUnavailable, kAppTitle);
 }
 
 }  // namespace velmora::about

@@ -5,8 +5,6 @@
 // the program, a fake in the unit tests.
 #include <cstddef>
 #include <cstdint>
-#include <optional>
-#include <string>
 
 #include "registry/store.h"
 
@@ -31,28 +29,29 @@ class SysInfoSystem {
 public:
     virtual ~SysInfoSystem() = default;
     // The value's type and data, read with a buffer of `capacity` bytes from a
-    // key opened for reading only. nullopt when the key cannot be opened, the
+    // key opened for reading only. False when the key cannot be opened, the
     // value is missing or its data does not fit.
-    virtual std::optional<StoredValue> queryValue(std::uint32_t root, const std::string& key, const std::string& name,
-                                                  std::size_t capacity) = 0;
+    virtual bool queryValue(std::uint32_t root, const Text& key, const Text& name, std::size_t capacity,
+                            StoredValue& out) = 0;
     // True only for a normal file: folders, hidden and system files are not found.
-    virtual bool normalFileExists(const std::string& path) = 0;
+    virtual bool normalFileExists(const Text& path) = 0;
     // Starts the program whose whole path is `path` in a normal window that
-    // takes the focus, without waiting. Throws RuntimeError when it cannot.
-    virtual void startProgram(const std::string& path) = 0;
+    // takes the focus, without waiting.
+    virtual Status startProgram(const Text& path) = 0;
     // A message with an OK button only and no icon; returns when closed.
-    virtual void showMessage(const std::string& text, const std::string& caption) = 0;
+    virtual void showMessage(const Text& text, const Text& caption) = 0;
 };
 
 // Reads one value as text into keyVal: REG_SZ as its text, REG_DWORD as a
 // decimal number, any other type leaves keyVal as it was; a terminating zero
-// byte is dropped first, whatever the type. False, with keyVal emptied, when
-// the value cannot be read. A value with no data at all raises error 5.
-bool GetKeyValue(SysInfoSystem& sys, std::uint32_t keyRoot, const std::string& keyName, const std::string& subKeyRef,
-                 std::string& keyVal);
+// byte is dropped first, whatever the type. `found` is false, with keyVal
+// emptied, when the value cannot be read. A value with no data at all fails
+// with error 5, a REG_DWORD beyond 32 bits with error 6.
+Status GetKeyValue(SysInfoSystem& sys, std::uint32_t keyRoot, const Text& keyName, const Text& subKeyRef,
+                   Text& keyVal, bool& found);
 
 // Starts the tool from "PATH", else from the "MSINFO" folder when it holds the
-// program; every failure ends in the one message. Never throws.
+// program; every failure ends in the one message.
 void StartSysInfo(SysInfoSystem& sys);
 
 }  // namespace velmora::about

@@ -1,27 +1,25 @@
 #include "app/controls.h"
 
-#include "registry/errors.h"
-
 namespace velmora {
 
-void CheckBox::setValue(std::int32_t v)
+Status CheckBox::setValue(std::int32_t v)
 {
-    if (v < Unchecked || v > Grayed) throw invalidPropertyValue();
-    setState(v);
+    if (v < Unchecked || v > Grayed) return invalidPropertyValue();
+    return setState(v);
 }
 
-void OptionButton::setValue(bool v)
+Status OptionButton::setValue(bool v)
 {
     if (v)
-        for (OptionButton* other : frame_.buttons())
-            if (other != this && other->selected()) other->setSelected(false);
-    setSelected(v);
+        for (OptionButton* other = frame_.first_; other; other = other->next_)
+            if (other != this && other->selected()) VELMORA_TRY(other->setSelected(false));
+    return setSelected(v);
 }
 
-void Slider::setValue(std::int32_t v)
+Status Slider::setValue(std::int32_t v)
 {
-    if (v < min_ || v > max_) throw invalidPropertyValue();
-    setPosition(v);
+    if (v < min_ || v > max_) return invalidPropertyValue();
+    return setPosition(v);
 }
 
 }  // namespace velmora

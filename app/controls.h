@@ -1,19 +1,20 @@
 #pragma once
 // What the setting procedures see of the main window's controls. The rules a
 // control enforces (a check box's three states, a slider's range, one option
-// per frame) live here once; the in-memory controls of the unit tests and the
-// Win32 adapters only store and fetch.
+// per frame) live here once; the Win32 adapters and the tests' controls only
+// store and fetch, and may refuse a change.
 #include <cstdint>
-#include <string>
-#include <vector>
+
+#include "registry/errors.h"
+#include "registry/text.h"
 
 namespace velmora {
 
 class Label {
 public:
     virtual ~Label() = default;
-    virtual std::string caption() const = 0;
-    virtual void setCaption(const std::string& text) = 0;
+    virtual Text caption() const = 0;
+    virtual Status setCaption(const Text& text) = 0;
 };
 
 class CheckBox {
@@ -22,11 +23,11 @@ public:
     virtual ~CheckBox() = default;
     std::int32_t value() const { return state(); }
     // Refuses anything but 0, 1 and 2 (error 380).
-    void setValue(std::int32_t v);
+    Status setValue(std::int32_t v);
 
 protected:
     virtual std::int32_t state() const = 0;
-    virtual void setState(std::int32_t v) = 0;
+    virtual Status setState(std::int32_t v) = 0;
 };
 
 class OptionButton;
@@ -34,29 +35,32 @@ class OptionButton;
 // The option buttons of one frame: selecting one clears the others.
 class OptionFrame {
 public:
-    void add(OptionButton& b) { buttons_.push_back(&b); }
-    const std::vector<OptionButton*>& buttons() const { return buttons_; }
+    OptionFrame() = default;
+    OptionFrame(const OptionFrame&) = delete;
+    OptionFrame& operator=(const OptionFrame&) = delete;
 
 private:
-    std::vector<OptionButton*> buttons_;
+    friend class OptionButton;
+    OptionButton* first_ = nullptr;
 };
 
 class OptionButton {
 public:
-    explicit OptionButton(OptionFrame& frame) : frame_(frame) { frame.add(*this); }
+    explicit OptionButton(OptionFrame& frame) : frame_(frame), next_(frame.first_) { frame.first_ = this; }
     OptionButton(const OptionButton&) = delete;
     OptionButton& operator=(const OptionButton&) = delete;
     virtual ~OptionButton() = default;
 
     bool value() const { return selected(); }
-    void setValue(bool v);
+    Status setValue(bool v);
 
 protected:
     virtual bool selected() const = 0;
-    virtual void setSelected(bool v) = 0;
+    virtual Status setSelected(bool v) = 0;
 
 private:
     OptionFrame& frame_;
+    OptionButton* next_;  // the frame's buttons, newest first
 };
 
 class Slider {
@@ -67,11 +71,11 @@ public:
     std::int32_t max() const { return max_; }
     std::int32_t value() const { return position(); }
     // Refuses a position outside min..max (error 380).
-    void setValue(std::int32_t v);
+    Status setValue(std::int32_t v);
 
 protected:
     virtual std::int32_t position() const = 0;
-    virtual void setPosition(std::int32_t v) = 0;
+    virtual Status setPosition(std::int32_t v) = 0;
 
 private:
     std::int32_t min_, max_;

@@ -1,7 +1,5 @@
 #include "app/form1.h"
 
-#include <string>
-
 #include "registry/conversions.h"
 #include "registry/procedure.h"
 
@@ -13,7 +11,7 @@ constexpr char kDefaultClock[] = "Default";
 
 // The first code equal to the text, character for character, or none.
 template <class Code>
-const Code* firstEqual(const std::string& text, std::initializer_list<Code> codes)
+const Code* firstEqual(const Text& text, std::initializer_list<Code> codes)
 {
     for (const Code& c : codes)
         if (text == c.code) return &c;
@@ -22,194 +20,180 @@ const Code* firstEqual(const std::string& text, std::initializer_list<Code> code
 
 }  // namespace
 
+const Form1::Procedure Form1::kLoadSequence[25] = {
+    &Form1::Product_Name,       &Form1::Manufacturer,          &Form1::Bios_Version,
+    &Form1::Driver_Version,     &Form1::Driver_Date,           &Form1::Bus_Type,
+    &Form1::Memory_Type,        &Form1::Total_Video_Memory,    &Form1::Lcd,
+    &Form1::Tv_Out,             &Form1::Grxclock,              &Form1::Checkclk,
+    &Form1::SSTH3_SWAPINTERVAL, &Form1::SSTH3_ANTIALIAS,       &Form1::SSTH3_OVERLAYMODE,
+    &Form1::SSTH3_ALPHADITHERMODE, &Form1::FX_GLIDE_SWAPINTERVAL, &Form1::FX_GLIDE_NO_SPLASH,
+    &Form1::FX_GLIDE_LOD_DITHER, &Form1::FX_GLIDE_ALLOC_COLOR, &Form1::FX_GLIDE_TMU_MEMSIZE,
+    &Form1::SSTH3_OVERLAYMODE_GLIDE, &Form1::SSTH3_ALPHADITHERMODE_GLIDE, &Form1::Advanced,
+    &Form1::RefreshRate,
+};
+
+const Form1::Procedure Form1::kApplySequence[24] = {
+    &Form1::process1,  &Form1::process2,  &Form1::process3,  &Form1::process4,  &Form1::process5,
+    &Form1::process6,  &Form1::process7,  &Form1::process8,  &Form1::process9,  &Form1::process10,
+    &Form1::process11, &Form1::process12, &Form1::process13, &Form1::process14, &Form1::process15,
+    &Form1::process16, &Form1::process17, &Form1::process18, &Form1::process19, &Form1::process20,
+    &Form1::process21, &Form1::process22, &Form1::process23, &Form1::process24,
+};
+
 Form1::Form1(RegEdit& regEdit, const Form1Controls& controls, char decimalSeparator)
     : RegEdit1(regEdit), ui_(controls), decimalSeparator_(decimalSeparator)
 {
 }
 
-void Form1::Form_Load()
+// Every step runs; only a failure that escaped a step's own trap stops the sequence.
+Status Form1::Form_Load()
 {
-    Product_Name();
-    Manufacturer();
-    Bios_Version();
-    Driver_Version();
-    Driver_Date();
-    Bus_Type();
-    Memory_Type();
-    Total_Video_Memory();
-    Lcd();
-    Tv_Out();
-    Grxclock();
-    Checkclk();
-    SSTH3_SWAPINTERVAL();
-    SSTH3_ANTIALIAS();
-    SSTH3_OVERLAYMODE();
-    SSTH3_ALPHADITHERMODE();
-    FX_GLIDE_SWAPINTERVAL();
-    FX_GLIDE_NO_SPLASH();
-    FX_GLIDE_LOD_DITHER();
-    FX_GLIDE_ALLOC_COLOR();
-    FX_GLIDE_TMU_MEMSIZE();
-    SSTH3_OVERLAYMODE_GLIDE();
-    SSTH3_ALPHADITHERMODE_GLIDE();
-    Advanced();
-    RefreshRate();
+    for (Procedure step : kLoadSequence) VELMORA_TRY((this->*step)());
+    return {};
 }
 
-void Form1::Command1_Click()
+Status Form1::Command1_Click()
 {
-    process1();
-    process2();
-    process3();
-    process4();
-    process5();
-    process6();
-    process7();
-    process8();
-    process9();
-    process10();
-    process11();
-    process12();
-    process13();
-    process14();
-    process15();
-    process16();
-    process17();
-    process18();
-    process19();
-    process20();
-    process21();
-    process22();
-    process23();
-    process24();
+    for (Procedure step : kApplySequence) VELMORA_TRY((this->*step)());
+    return {};
 }
 
-void Form1::Slider1_Scroll() { ui_.Label23.setCaption(std::to_string(ui_.Slider1.value())); }
+Status Form1::Slider1_Scroll() { return ui_.Label23.setCaption(Text::number(ui_.Slider1.value())); }
 
-void Form1::read(const SettingKey& key, const char* name)
+Status Form1::read(const SettingKey& key, const char* name)
 {
     RegEdit1.setRootKey(key.rootKey);
     RegEdit1.setKeyPath(key.keyPath());
     RegEdit1.setValueName(name);
-    RegEdit1.ReadValue();
+    return RegEdit1.ReadValue();
 }
 
-void Form1::write(const SettingKey& key, std::int32_t valueType, const char* name, const Value& value)
+Status Form1::write(const SettingKey& key, std::int32_t valueType, const char* name, const Value& value)
 {
     RegEdit1.setRootKey(key.rootKey);
     RegEdit1.setKeyPath(key.keyPath());
     RegEdit1.setValueType(valueType);
     RegEdit1.setValueName(name);
     RegEdit1.setValue(value);
-    RegEdit1.WriteValue();
+    return RegEdit1.WriteValue();
 }
 
-void Form1::remove(const SettingKey& key, const char* name)
+Status Form1::remove(const SettingKey& key, const char* name)
 {
     RegEdit1.setRootKey(key.rootKey);
     RegEdit1.setKeyPath(key.keyPath());
     RegEdit1.setValueName(name);
-    RegEdit1.DeleteValue();
+    return RegEdit1.DeleteValue();
 }
 
-void Form1::readText(const SettingKey& key, const char* name, Label& label)
+Status Form1::readText(const SettingKey& key, const char* name, Label& label)
 {
-    runTrapped(
-        [&] {
-            read(key, name);
-            label.setCaption(trimLeadingSpaces(toText(RegEdit1.value())));
+    return trapped(
+        [&]() -> Status {
+            VELMORA_TRY(read(key, name));
+            Text text;
+            VELMORA_TRY(toText(RegEdit1.value(), text));
+            return label.setCaption(trimLeadingSpaces(text));
         },
-        [&] { label.setCaption(kUnknown); });
+        [&] { return label.setCaption(kUnknown); });
 }
 
-void Form1::loadClock(const SettingKey& key, const char* name, Label& label, Slider& slider)
+Status Form1::loadClock(const SettingKey& key, const char* name, Label& label, Slider& slider)
 {
-    runTrapped(
-        [&] {
-            read(key, name);
+    return trapped(
+        [&]() -> Status {
+            VELMORA_TRY(read(key, name));
             const Value& data = RegEdit1.value();
             // Only a number may reach the label; the slider then follows the label's text.
-            static_cast<void>(toLong(data, decimalSeparator_));
-            label.setCaption(trimLeadingSpaces(toText(data)));
-            slider.setValue(toLong(Value::text(label.caption()), decimalSeparator_));
+            std::int32_t clock = 0;
+            VELMORA_TRY(toLong(data, decimalSeparator_, clock));
+            Text text;
+            VELMORA_TRY(toText(data, text));
+            VELMORA_TRY(label.setCaption(trimLeadingSpaces(text)));
+            VELMORA_TRY(toLong(Value::text(label.caption()), decimalSeparator_, clock));
+            return slider.setValue(clock);
         },
-        [&] { label.setCaption(kDefaultClock); });
+        [&] { return label.setCaption(kDefaultClock); });
 }
 
-void Form1::loadNumber(const SettingKey& key, const char* name, CheckBox& box, std::int32_t fallback)
+Status Form1::loadNumber(const SettingKey& key, const char* name, CheckBox& box, std::int32_t fallback)
 {
-    runTrapped(
-        [&] {
-            read(key, name);
-            box.setValue(toInteger(RegEdit1.value(), decimalSeparator_));
+    return trapped(
+        [&]() -> Status {
+            VELMORA_TRY(read(key, name));
+            std::int16_t state = 0;
+            VELMORA_TRY(toInteger(RegEdit1.value(), decimalSeparator_, state));
+            return box.setValue(state);
         },
-        [&] { box.setValue(fallback); });
+        [&] { return box.setValue(fallback); });
 }
 
-void Form1::loadPresence(const SettingKey& key, const char* name, CheckBox& box)
+Status Form1::loadPresence(const SettingKey& key, const char* name, CheckBox& box)
 {
-    runTrapped(
-        [&] {
-            read(key, name);  // its mere existence is the setting
-            box.setValue(CheckBox::Checked);
+    return trapped(
+        [&]() -> Status {
+            VELMORA_TRY(read(key, name));  // its mere existence is the setting
+            return box.setValue(CheckBox::Checked);
         },
-        [&] { box.setValue(CheckBox::Unchecked); });
+        [&] { return box.setValue(CheckBox::Unchecked); });
 }
 
 // Codes are compared exactly, untrimmed; the first equal one decides, and no
 // match leaves the controls as they are.
-void Form1::loadChoice(const SettingKey& key, const char* name, std::initializer_list<OptionCode> codes,
-                       OptionButton& fallback)
+Status Form1::loadChoice(const SettingKey& key, const char* name, std::initializer_list<OptionCode> codes,
+                         OptionButton& fallback)
 {
-    runTrapped(
-        [&] {
-            read(key, name);
-            if (const OptionCode* c = firstEqual(toText(RegEdit1.value()), codes)) c->option.setValue(true);
+    return trapped(
+        [&]() -> Status {
+            VELMORA_TRY(read(key, name));
+            Text text;
+            VELMORA_TRY(toText(RegEdit1.value(), text));
+            const OptionCode* c = firstEqual(text, codes);
+            return c ? c->option.setValue(true) : Status();
         },
-        [&] { fallback.setValue(true); });
+        [&] { return fallback.setValue(true); });
 }
 
-void Form1::loadChoice(const SettingKey& key, const char* name, CheckBox& box, std::initializer_list<StateCode> codes,
-                       std::int32_t fallback)
+Status Form1::loadChoice(const SettingKey& key, const char* name, CheckBox& box,
+                         std::initializer_list<StateCode> codes, std::int32_t fallback)
 {
-    runTrapped(
-        [&] {
-            read(key, name);
-            if (const StateCode* c = firstEqual(toText(RegEdit1.value()), codes)) box.setValue(c->state);
+    return trapped(
+        [&]() -> Status {
+            VELMORA_TRY(read(key, name));
+            Text text;
+            VELMORA_TRY(toText(RegEdit1.value(), text));
+            const StateCode* c = firstEqual(text, codes);
+            return c ? box.setValue(c->state) : Status();
         },
-        [&] { box.setValue(fallback); });
+        [&] { return box.setValue(fallback); });
 }
 
-void Form1::writeClock(const SettingKey& key, const char* name, const Slider& slider)
+Status Form1::writeClock(const SettingKey& key, const char* name, const Slider& slider)
 {
-    runTrapped([&] { write(key, kStoredAsText, name, Value::long32(slider.value())); });
+    return trapped([&] { return write(key, kStoredAsText, name, Value::long32(slider.value())); });
 }
 
 // A grayed box counts as not checked.
-void Form1::writeFlag(const SettingKey& key, const char* name, const CheckBox& box, std::int32_t valueType)
+Status Form1::writeFlag(const SettingKey& key, const char* name, const CheckBox& box, std::int32_t valueType)
 {
-    runTrapped([&] {
+    return trapped([&] {
         const bool checked = box.value() == CheckBox::Checked;
-        write(key, valueType, name, Value::integer(checked ? 1 : 0));
+        return write(key, valueType, name, Value::integer(checked ? 1 : 0));
     });
 }
 
-void Form1::writePresence(const SettingKey& key, const char* name, const CheckBox& box, std::int16_t code)
+Status Form1::writePresence(const SettingKey& key, const char* name, const CheckBox& box, std::int16_t code)
 {
-    runTrapped([&] {
-        if (box.value() == CheckBox::Checked)
-            write(key, kStoredAsText, name, Value::integer(code));
-        else
-            remove(key, name);
+    return trapped([&] {
+        return box.value() == CheckBox::Checked ? write(key, kStoredAsText, name, Value::integer(code))
+                                                : remove(key, name);
     });
 }
 
 // Unselected, it leaves the stored value alone: one writer per option.
-void Form1::writeChoice(const SettingKey& key, const char* name, const OptionButton& option, std::int16_t code)
+Status Form1::writeChoice(const SettingKey& key, const char* name, const OptionButton& option, std::int16_t code)
 {
-    runTrapped([&] {
-        if (option.value()) write(key, kStoredAsText, name, Value::integer(code));
-    });
+    return trapped([&] { return option.value() ? write(key, kStoredAsText, name, Value::integer(code)) : Status(); });
 }
 
 }  // namespace velmora

@@ -2,7 +2,8 @@
 // The main window's setting side: the controls its setting procedures reach,
 // the 25 loaders and readers, the 24 writers, and the load and apply
 // sequences. Nothing here knows the window system; the Win32 window binds its
-// own controls through Form1Controls.
+// own controls through Form1Controls. Every procedure returns what escaped
+// its trap: success, or the failure of its fallback.
 #include <cstdint>
 #include <initializer_list>
 
@@ -30,69 +31,73 @@ public:
     Form1(RegEdit& regEdit, const Form1Controls& controls, char decimalSeparator = '.');
 
     // Event handlers. None of them traps: a failure that escapes a procedure's
-    // fallback stops the sequence and reaches the caller.
-    void Form_Load();       // the 25 loaders and readers, in order
-    void Command1_Click();  // "Apply": process1 .. process24, in order
-    void Slider1_Scroll();  // Label23 shows the slider's position
+    // fallback stops the sequence and is returned.
+    Status Form_Load();       // the 25 loaders and readers, in order
+    Status Command1_Click();  // "Apply": process1 .. process24, in order
+    Status Slider1_Scroll();  // Label23 shows the slider's position
+
+    using Procedure = Status (Form1::*)();
+    static const Procedure kLoadSequence[25];
+    static const Procedure kApplySequence[24];
 
     // Card information (cardinfo/card_info.cpp).
-    void Product_Name();
-    void Manufacturer();
-    void Bios_Version();
-    void Driver_Version();
-    void Driver_Date();
-    void Bus_Type();
-    void Memory_Type();
-    void Total_Video_Memory();
-    void Lcd();
-    void Tv_Out();
+    Status Product_Name();
+    Status Manufacturer();
+    Status Bios_Version();
+    Status Driver_Version();
+    Status Driver_Date();
+    Status Bus_Type();
+    Status Memory_Type();
+    Status Total_Video_Memory();
+    Status Lcd();
+    Status Tv_Out();
 
     // Core clock (settings/core_clock.cpp).
-    void Grxclock();
-    void Checkclk();
-    void process1();
-    void process2();
+    Status Grxclock();
+    Status Checkclk();
+    Status process1();
+    Status process2();
 
     // Direct3D (settings/direct3d.cpp).
-    void SSTH3_SWAPINTERVAL();
-    void SSTH3_ANTIALIAS();
-    void SSTH3_OVERLAYMODE();
-    void SSTH3_ALPHADITHERMODE();
-    void process3();
-    void process4();
-    void process5();
-    void process6();
-    void process7();
-    void process8();
-    void process9();
-    void process10();
+    Status SSTH3_SWAPINTERVAL();
+    Status SSTH3_ANTIALIAS();
+    Status SSTH3_OVERLAYMODE();
+    Status SSTH3_ALPHADITHERMODE();
+    Status process3();
+    Status process4();
+    Status process5();
+    Status process6();
+    Status process7();
+    Status process8();
+    Status process9();
+    Status process10();
 
     // Glide (settings/glide.cpp).
-    void FX_GLIDE_SWAPINTERVAL();
-    void FX_GLIDE_NO_SPLASH();
-    void FX_GLIDE_LOD_DITHER();
-    void FX_GLIDE_ALLOC_COLOR();
-    void FX_GLIDE_TMU_MEMSIZE();
-    void SSTH3_OVERLAYMODE_GLIDE();
-    void SSTH3_ALPHADITHERMODE_GLIDE();
-    void process11();
-    void process12();
-    void process13();
-    void process14();
-    void process15();
-    void process16();
-    void process17();
-    void process18();
-    void process19();
-    void process20();
-    void process21();
+    Status FX_GLIDE_SWAPINTERVAL();
+    Status FX_GLIDE_NO_SPLASH();
+    Status FX_GLIDE_LOD_DITHER();
+    Status FX_GLIDE_ALLOC_COLOR();
+    Status FX_GLIDE_TMU_MEMSIZE();
+    Status SSTH3_OVERLAYMODE_GLIDE();
+    Status SSTH3_ALPHADITHERMODE_GLIDE();
+    Status process11();
+    Status process12();
+    Status process13();
+    Status process14();
+    Status process15();
+    Status process16();
+    Status process17();
+    Status process18();
+    Status process19();
+    Status process20();
+    Status process21();
 
     // Windows desktop (settings/desktop.cpp).
-    void Advanced();
-    void RefreshRate();
-    void process22();
-    void process23();
-    void process24();
+    Status Advanced();
+    Status RefreshRate();
+    Status process22();
+    Status process23();
+    Status process24();
 
 private:
     // ValueType codes: RegEdit stores 0 as text, 1 as a DWORD.
@@ -109,23 +114,23 @@ private:
     };
 
     // The shapes, each in its own trap with its fallback.
-    void readText(const SettingKey& key, const char* name, Label& label);
-    void loadClock(const SettingKey& key, const char* name, Label& label, Slider& slider);
-    void loadNumber(const SettingKey& key, const char* name, CheckBox& box, std::int32_t fallback);
-    void loadPresence(const SettingKey& key, const char* name, CheckBox& box);
-    void loadChoice(const SettingKey& key, const char* name, std::initializer_list<OptionCode> codes,
+    Status readText(const SettingKey& key, const char* name, Label& label);
+    Status loadClock(const SettingKey& key, const char* name, Label& label, Slider& slider);
+    Status loadNumber(const SettingKey& key, const char* name, CheckBox& box, std::int32_t fallback);
+    Status loadPresence(const SettingKey& key, const char* name, CheckBox& box);
+    Status loadChoice(const SettingKey& key, const char* name, std::initializer_list<OptionCode> codes,
                     OptionButton& fallback);
-    void loadChoice(const SettingKey& key, const char* name, CheckBox& box, std::initializer_list<StateCode> codes,
+    Status loadChoice(const SettingKey& key, const char* name, CheckBox& box, std::initializer_list<StateCode> codes,
                     std::int32_t fallback);
-    void writeClock(const SettingKey& key, const char* name, const Slider& slider);
-    void writeFlag(const SettingKey& key, const char* name, const CheckBox& box, std::int32_t valueType);
-    void writePresence(const SettingKey& key, const char* name, const CheckBox& box, std::int16_t code);
-    void writeChoice(const SettingKey& key, const char* name, const OptionButton& option, std::int16_t code);
+    Status writeClock(const SettingKey& key, const char* name, const Slider& slider);
+    Status writeFlag(const SettingKey& key, const char* name, const CheckBox& box, std::int32_t valueType);
+    Status writePresence(const SettingKey& key, const char* name, const CheckBox& box, std::int16_t code);
+    Status writeChoice(const SettingKey& key, const char* name, const OptionButton& option, std::int16_t code);
 
     // The component's three orders of member settings, each ending in its operation.
-    void read(const SettingKey& key, const char* name);
-    void write(const SettingKey& key, std::int32_t valueType, const char* name, const Value& value);
-    void remove(const SettingKey& key, const char* name);
+    Status read(const SettingKey& key, const char* name);
+    Status write(const SettingKey& key, std::int32_t valueType, const char* name, const Value& value);
+    Status remove(const SettingKey& key, const char* name);
 
     RegEdit& RegEdit1;
     Form1Controls ui_;

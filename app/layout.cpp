@@ -1,9 +1,5 @@
 #include "app/layout.h"
 
-#include <algorithm>
-#include <stdexcept>
-#include <string>
-
 #include "resources/resource.h"
 
 namespace velmora::layout {
@@ -21,7 +17,7 @@ enum IdBase {
     CheckId = 1400, OptionId = 1500, ImageId = 1600, SliderId = 1700,
 };
 
-// Short names keep each row on one line, so the table reads like the designer's.
+// Short names keep each row on one line, so the table reads as the window's layout, row by row.
 constexpr Kind Tbc = Kind::TabControl, Frm = Kind::Frame, Lbl = Kind::Label, Chk = Kind::CheckBox,
                Opt = Kind::OptionButton, Pic = Kind::Picture, Sld = Kind::Slider, Cmd = Kind::CommandButton;
 constexpr Font Reg = Font::Default, Bold = Font::Bold;
@@ -33,7 +29,7 @@ const char* const Win = kWindowName;
 const char* const Tabs = kTabControlName;
 
 // clang-format off
-const std::vector<Control> kControls = {
+const Control kControls[] = {
 //   name        kind container tab caption                                             Left  Top   Width Height  TabIdx font colour   flags                picture         id
     {"SSTab1",   Tbc, Win,     Off, "",                                                 {120,  120,  6015, 5655}, 0,   Reg,  Std,     NoFlags,             0,              TabId + 1},
     {"Command1", Cmd, Win,     Off, "Apply",                                            {3480, 5880, 735,  375},  1,   Bold, Std,     NoFlags,             0,              CommandId + 1},
@@ -115,76 +111,75 @@ const std::vector<Control> kControls = {
 // clang-format on
 
 // Half away from zero, in integers so that no DPI gives a float surprise.
-int roundedDivide(long long num, long long den)
-{
-    return static_cast<int>(num >= 0 ? (num + den / 2) / den : -((-num + den / 2) / den));
-}
-
-bool byTabIndex(const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; }
+int roundedDivide(int num, int den) { return num >= 0 ? (num + den / 2) / den : -((-num + den / 2) / den); }
 
 }  // namespace
 
-const std::vector<Control>& controls() { return kControls; }
-
-const Control* find(std::string_view name)
+const Control* Controls::find(const char* name) const
 {
-    for (const Control& c : kControls)
-        if (name == c.name) return &c;
+    for (const Control& c : *this)
+        if (sameText(name, c.name)) return &c;
     return nullptr;
 }
 
-const Control& get(std::string_view name)
-{
-    if (const Control* c = find(name)) return *c;
-    throw std::invalid_argument("no control named " + std::string(name));
-}
+Controls controls() { return {kControls, sizeof kControls / sizeof kControls[0]}; }
+
+const Control* find(const char* name) { return controls().find(name); }
+
+const Control& get(const char* name) { return *find(name); }
 
 int tabOf(const Control& c)
 {
     const Control* at = &c;
-    while (std::string_view(at->container) != kWindowName) {
-        if (std::string_view(at->container) == kTabControlName) return at->tab;
+    while (!sameText(at->container, kWindowName)) {
+        if (sameText(at->container, kTabControlName)) return at->tab;
         at = &get(at->container);
     }
     return kNotOnTab;
 }
 
-Twips absolute(const Control& c, Offset tabShift)
+Twips absolute(const Control& c)
 {
     Twips r = c.rect;
-    for (const Control* at = &c; std::string_view(at->container) != kWindowName;) {
+    for (const Control* at = &c; !sameText(at->container, kWindowName);) {
         at = &get(at->container);
         r.left += at->rect.left;
         r.top += at->rect.top;
-        if (at->kind == Kind::TabControl) {
-            r.left += tabShift.dx;
-            r.top += tabShift.dy;
-        }
     }
     return r;
 }
 
-std::vector<const Control*> onTab(int tab)
+void sortByTabIndex(Vec<const Control*>& rows)
 {
-    std::vector<const Control*> ordered, pictures;
+    for (std::size_t i = 1; i < rows.size(); ++i)
+        for (std::size_t j = i; j > 0 && rows[j]->tabIndex < rows[j - 1]->tabIndex; --j) {
+            const Control* moved = rows[j];
+            rows[j] = rows[j - 1];
+            rows[j - 1] = moved;
+        }
+}
+
+Vec<const Control*> onTab(int tab)
+{
+    Vec<const Control*> ordered, pictures;
     if (tab < 0 || tab >= kTabCount) return ordered;
-    for (const Control& c : kControls)
+    for (const Control& c : controls())
         if (tabOf(c) == tab) (c.tabIndex == kNoTabIndex ? pictures : ordered).push_back(&c);
-    std::stable_sort(ordered.begin(), ordered.end(), byTabIndex);
-    ordered.insert(ordered.end(), pictures.begin(), pictures.end());
+    sortByTabIndex(ordered);
+    for (const Control* p : pictures) ordered.push_back(p);
     return ordered;
 }
 
-std::vector<const Control*> tabOrder()
+Vec<const Control*> tabOrder()
 {
-    std::vector<const Control*> ordered;
-    for (const Control& c : kControls)
+    Vec<const Control*> ordered;
+    for (const Control& c : controls())
         if (c.tabIndex != kNoTabIndex) ordered.push_back(&c);
-    std::stable_sort(ordered.begin(), ordered.end(), byTabIndex);
+    sortByTabIndex(ordered);
     return ordered;
 }
 
-int toPixels(int twips, int dpi) { return roundedDivide(static_cast<long long>(twips) * dpi, 1440); }
+int toPixels(int twips, int dpi) { return roundedDivide(twips * dpi, 1440); }
 
 Pixels toPixels(const Twips& t, int dpi)
 {
@@ -192,16 +187,8 @@ Pixels toPixels(const Twips& t, int dpi)
     return {left, top, toPixels(t.right(), dpi) - left, toPixels(t.bottom(), dpi) - top};
 }
 
-Pixels absolutePixels(const Control& c, int dpi, Offset tabShift)
-{
-    Pixels p = toPixels(absolute(c), dpi);
-    if (tabOf(c) != kNotOnTab) {
-        p.left += tabShift.dx;
-        p.top += tabShift.dy;
-    }
-    return p;
-}
+Pixels absolutePixels(const Control& c, int dpi) { return toPixels(absolute(c), dpi); }
 
-int fontPixelHeight(int dpi) { return roundedDivide(static_cast<long long>(kFontHundredthsOfPoint) * dpi, 7200); }
+int fontPixelHeight(int dpi) { return roundedDivide(kFontHundredthsOfPoint * dpi, 7200); }
 
 }  // namespace velmora::layout

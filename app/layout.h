@@ -2,9 +2,10 @@
 // The main window as data: one row per control, in the order of the layout
 // tables. The Win32 window is created from these rows, the tab order is read
 // from them and the end-to-end test measures the real window against them.
+#include <cstddef>
 #include <cstdint>
-#include <string_view>
-#include <vector>
+
+#include "registry/text.h"
 
 namespace velmora::layout {
 
@@ -20,8 +21,8 @@ enum Flag : unsigned {
     WordWrap = 1u << 2,  // wraps at word boundaries inside the designed box
 };
 
-// Colours as the designer writes them: &H00BBGGRR&, which is also a Win32
-// COLORREF, or &H800000nn& for system colour nn.
+// Colours as the table gives them: 0x00BBGGRR, which is also a Win32
+// COLORREF, or 0x800000nn for system colour nn.
 using OleColor = std::uint32_t;
 constexpr OleColor kButtonText = 0x80000012;  // what a control draws with unless given a colour
 constexpr OleColor kHighlight = 0x8000000D;
@@ -39,11 +40,6 @@ struct Twips {
 
 struct Pixels {
     int left, top, width, height;
-};
-
-// A shift in twips or pixels, used for the tab control's own offset.
-struct Offset {
-    int dx = 0, dy = 0;
 };
 
 constexpr int kNoTabIndex = -1;  // pictures take no part in the tab order
@@ -92,37 +88,49 @@ struct SliderDesign {
 };
 constexpr SliderDesign kSlider1{143, 250, 143, 1, 5, false, 1, 143, 0};
 
+// Rows of a control table.
+struct Controls {
+    const Control* first;
+    std::size_t count;
+    const Control* begin() const { return first; }
+    const Control* end() const { return first + count; }
+    std::size_t size() const { return count; }
+    const Control& operator[](std::size_t i) const { return first[i]; }
+    // nullptr when no control has that name.
+    const Control* find(const char* name) const;
+};
+
 // Every control of the main window in the order of the layout tables. The
 // registry component has no row: it has no appearance and no tab stop.
-const std::vector<Control>& controls();
+Controls controls();
 
 // nullptr when no control has that name.
-const Control* find(std::string_view name);
-// Throws std::invalid_argument when no control has that name.
-const Control& get(std::string_view name);
+const Control* find(const char* name);
+// A control the program names itself, so it is in the table.
+const Control& get(const char* name);
 
 // The tab a control is shown on, through its frames; kNotOnTab for the
 // controls that sit on the window itself.
 int tabOf(const Control& c);
 
-// The control's rectangle relative to the window's client area. tabShift is
-// added to everything placed on the tab control, for a tab control whose
-// pages sit elsewhere than the designer's (the tab row height is free).
-Twips absolute(const Control& c, Offset tabShift = {});
+// The control's rectangle relative to the window's client area.
+Twips absolute(const Control& c);
 
 // The controls shown on one tab, frames and their contents included, in tab
 // order; pictures, which have no tab index, follow in table order.
-std::vector<const Control*> onTab(int tab);
+Vec<const Control*> onTab(int tab);
 // Every control with a tab index, in tab order.
-std::vector<const Control*> tabOrder();
+Vec<const Control*> tabOrder();
+// In tab order; rows with equal tab indexes keep their order.
+void sortByTabIndex(Vec<const Control*>& rows);
 
 // twips * dpi / 1440, rounded half away from zero: 15 twips a pixel at 96 DPI.
 int toPixels(int twips, int dpi);
 // Converts edges rather than sizes, so that controls which meet in twips
 // still meet in pixels at any DPI.
 Pixels toPixels(const Twips& t, int dpi);
-// absolute() in pixels; tabShift is in pixels here.
-Pixels absolutePixels(const Control& c, int dpi, Offset tabShift = {});
+// absolute() in pixels.
+Pixels absolutePixels(const Control& c, int dpi);
 // The font height in pixels (8.25 point is 11 pixels at 96 DPI).
 int fontPixelHeight(int dpi);
 

@@ -2,7 +2,6 @@
 // Where the main window's values live: a hive code and a key path. The card's
 // keys all hang below the display driver's key of adapter instance 0000.
 #include <cstdint>
-#include <string>
 
 #include "registry/store.h"
 
@@ -19,7 +18,7 @@ struct SettingKey {
     const char* path;
     const char* subkey = nullptr;  // below path, when given
 
-    std::string keyPath() const { return subkey ? std::string(path) + "\\" + subkey : std::string(path); }
+    Text keyPath() const { return subkey ? Text(path) + "\\" + subkey : Text(path); }
 };
 
 }  // namespace velmora

@@ -1,14 +1,15 @@
 # The Win32 program and its end-to-end driver, cross-built with MinGW-w64.
 
-# Structure sizes and declarations as Windows 98 accepts them.
+# Structure sizes and declarations as Windows 95 and 98 accept them.
 add_compile_definitions(WINVER=0x0400 _WIN32_WINNT=0x0400 _WIN32_WINDOWS=0x0410 _WIN32_IE=0x0500
                         WIN32_LEAN_AND_MEAN NOMINMAX)
-# Fully static: nothing but the DLLs that ship with Windows.
+# Test programs name their own libraries; the program takes none it does not name.
+set(CMAKE_CXX_STANDARD_LIBRARIES "")
 add_link_options(-static -static-libgcc -static-libstdc++)
 # What ships carries no unused code and no symbols.
 add_link_options(-Wl,--gc-sections $<$<NOT:$<CONFIG:Debug>>:-s>)
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
-  # A 4.0 header, or Windows 98 refuses to load the program.
+  # A 4.0 header, or Windows 95 and 98 refuse to load the program.
   add_link_options(-Wl,--major-os-version,4 -Wl,--minor-os-version,0
                    -Wl,--major-subsystem-version,4 -Wl,--minor-subsystem-version,0)
 endif()
@@ -16,31 +17,40 @@ endif()
 # Program and driver side by side: the driver starts the program beside it.
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 
-add_library(velmora_win32 STATIC
-  registry/win32_store.cpp
-)
+# The program's code links no runtime library: no C++ exceptions, no RTTI,
+# no unwind tables, no guarded statics. For the i686 program, nothing beyond
+# the 486's instructions, so that every Windows 95 and 98 machine runs it.
+set(VELMORA_LEAN -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables -fno-threadsafe-statics)
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+  list(APPEND VELMORA_LEAN -march=i486)
+  set(VELMORA_ENTRY _velmoraStart@0)
+else()
+  set(VELMORA_ENTRY velmoraStart)
+endif()
+target_compile_options(velmora_core PRIVATE ${VELMORA_LEAN})
+
+add_library(velmora_win32 STATIC registry/win32_store.cpp)
+target_compile_options(velmora_win32 PRIVATE ${VELMORA_LEAN})
 target_link_libraries(velmora_win32 PUBLIC velmora_core advapi32)
 
 enable_language(RC)
 add_executable(Velmcfg WIN32
   app/win32/main.cpp
+  app/win32/runtime.cpp
   app/win32/main_window.cpp
   app/win32/win32_controls.cpp
   app/win32/report.cpp
-  app/win32/terminate.cpp
   about/win32/about_dialog.cpp
   about/win32/win32_sysinfo.cpp
   resources/velmcfg.rc
 )
-target_link_libraries(Velmcfg PRIVATE velmora_win32 comctl32 gdi32 user32 kernel32)
-# The runtime's wide kernel32 calls routed to the ANSI ones (see the file);
-# an object library, so that its import slots are always linked.
-add_library(velmora_ansi_imports OBJECT app/win32/ansi_imports.cpp)
-target_link_libraries(Velmcfg PRIVATE velmora_ansi_imports)
-if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
-  # Which object each instruction comes from, for scripts/cpu-floor.
-  target_link_options(Velmcfg PRIVATE -Wl,-Map=${CMAKE_BINARY_DIR}/Velmcfg.map)
-endif()
+target_compile_options(Velmcfg PRIVATE ${VELMORA_LEAN})
+# The C functions the compiler calls are written as plain loops, which it
+# must not turn back into calls to those same functions.
+set_source_files_properties(app/win32/runtime.cpp PROPERTIES COMPILE_OPTIONS "-fno-builtin;-fno-tree-loop-distribute-patterns")
+target_link_options(Velmcfg PRIVATE -nostdlib -nostartfiles -Wl,--entry=${VELMORA_ENTRY}
+                    -Wl,-Map=${CMAKE_BINARY_DIR}/Velmcfg.map)
+target_link_libraries(Velmcfg PRIVATE velmora_win32 comctl32 gdi32 user32 advapi32 kernel32)
 
 add_subdirectory(tests/e2e)
 add_subdirectory(tests/bench)

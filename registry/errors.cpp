@@ -2,15 +2,16 @@
 
 namespace velmora {
 
-RuntimeError invalidProcedureCall() { return {err::InvalidProcedureCall, "Invalid procedure call or argument"}; }
-RuntimeError overflow() { return {err::Overflow, "Overflow"}; }
-RuntimeError typeMismatch() { return {err::TypeMismatch, "Type mismatch"}; }
-RuntimeError invalidUseOfNull() { return {err::InvalidUseOfNull, "Invalid use of Null"}; }
-RuntimeError invalidPropertyValue() { return {err::InvalidPropertyValue, "Invalid property value"}; }
+Status invalidProcedureCall() { return {err::InvalidProcedureCall, "Invalid procedure call or argument"}; }
+Status overflow() { return {err::Overflow, "Overflow"}; }
+Status outOfMemory() { return {err::OutOfMemory, "Out of memory"}; }
+Status typeMismatch() { return {err::TypeMismatch, "Type mismatch"}; }
+Status invalidUseOfNull() { return {err::InvalidUseOfNull, "Invalid use of Null"}; }
+Status invalidPropertyValue() { return {err::InvalidPropertyValue, "Invalid property value"}; }
 
-RuntimeError registryError(std::uint32_t systemCode, const std::string& message)
+Status registryError(std::uint32_t systemCode, const Text& message)
 {
-    return {static_cast<std::int32_t>(static_cast<std::uint32_t>(err::ObjectErrorBase) + (systemCode & 0xFFFFu)),
+    return {static_cast<std::int32_t>(static_cast<std::uint32_t>(err::RegistryErrorBase) + (systemCode & 0xFFFFu)),
             "Registry: " + message};
 }
 

@@ -1,42 +1,56 @@
 #pragma once
-// Errors of the core: a number and a description, as the run-time errors of
-// the original environment carry them. The core throws; the Win32 boundary
-// catches and reports.
+// Errors of the program: a number and a description, returned as an explicit
+// result from every step that can fail. The Windows build has no C++
+// exceptions; the first failure ends a step, and what no procedure traps is
+// reported by the Win32 shell, which then ends the program.
 #include <cstdint>
-#include <stdexcept>
-#include <string>
+
+#include "registry/text.h"
 
 namespace velmora {
 
-class RuntimeError : public std::runtime_error {
+class [[nodiscard]] Status {
 public:
-    RuntimeError(std::int32_t number, const std::string& description)
-        : std::runtime_error(description), number_(number) {}
-    std::int32_t number() const noexcept { return number_; }
-    std::string description() const { return what(); }
+    Status() = default;  // success
+    Status(std::int32_t number, Text description) : number_(number), description_(static_cast<Text&&>(description)) {}
+
+    bool ok() const { return number_ == 0; }
+    bool failed() const { return number_ != 0; }
+    std::int32_t number() const { return number_; }
+    const Text& description() const { return description_; }
 
 private:
-    std::int32_t number_;
+    std::int32_t number_ = 0;
+    Text description_;
 };
 
-// Run-time error numbers the core raises itself.
+// Ends the calling step with the first failure.
+#define VELMORA_TRY(step)                                                                \
+    do {                                                                                 \
+        if (::velmora::Status velmoraStatus_ = (step); velmoraStatus_.failed()) return velmoraStatus_; \
+    } while (0)
+
+// Numbers the program reports: each kind of failure has one, so that the
+// report of an untrapped failure always names it the same way.
 namespace err {
 constexpr std::int32_t InvalidProcedureCall = 5;
 constexpr std::int32_t Overflow = 6;
 constexpr std::int32_t OutOfMemory = 7;
 constexpr std::int32_t TypeMismatch = 13;
+constexpr std::int32_t FileNotFound = 53;
 constexpr std::int32_t InvalidUseOfNull = 94;
 constexpr std::int32_t InvalidPropertyValue = 380;
-// Registry failures are component errors: this base plus the system's error code.
-constexpr std::int32_t ObjectErrorBase = -2147221504;  // 0x80040000
+// Registry failures: this base plus the system's error code.
+constexpr std::int32_t RegistryErrorBase = -2147221504;  // 0x80040000
 }  // namespace err
 
-RuntimeError invalidProcedureCall();
-RuntimeError overflow();
-RuntimeError typeMismatch();
-RuntimeError invalidUseOfNull();
-RuntimeError invalidPropertyValue();
+Status invalidProcedureCall();
+Status overflow();
+Status outOfMemory();
+Status typeMismatch();
+Status invalidUseOfNull();
+Status invalidPropertyValue();
 // A registry failure: the system error code and its readable message.
-RuntimeError registryError(std::uint32_t systemCode, const std::string& message);
+Status registryError(std::uint32_t systemCode, const Text& message);
 
 }  // namespace velmora

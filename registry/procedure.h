@@ -1,32 +1,25 @@
 #pragma once
-// The common frame of a setting procedure: its trap is armed before the body
-// touches anything; the first failure ends the body and, outside the trap,
-// the fallback runs. A failure inside the fallback therefore escapes to the
-// caller, which is how a load or apply sequence gets stopped.
-#include <exception>
-#include <new>
-
+// The common frame of a setting procedure: the body is trapped as a whole and
+// ends at its first failure (each step returns its Status, VELMORA_TRY passes
+// a failure on); the fallback then runs outside the trap, so a failure inside
+// it is the procedure's result, which is how a load or apply sequence stops.
 #include "registry/errors.h"
 
 namespace velmora {
 
 template <class Body, class Fallback>
-void runTrapped(Body&& body, Fallback&& fallback)
+Status trapped(Body&& body, Fallback&& fallback)
 {
-    bool failed = false;
-    try {
-        body();
-    } catch (const std::exception&) {
-        failed = true;
-    }
-    if (failed) fallback();
+    if (body().ok()) return {};
+    return fallback();
 }
 
 // A writer's fallback is to end quietly.
 template <class Body>
-void runTrapped(Body&& body)
+Status trapped(Body&& body)
 {
-    runTrapped(body, [] {});
+    static_cast<void>(body());
+    return {};
 }
 
 }  // namespace velmora

@@ -1,15 +1,13 @@
 #include "registry/regedit.h"
 
-#include <algorithm>
-
 #include "registry/conversions.h"
-#include "registry/errors.h"
 
 namespace velmora {
 
-StoredValue storedText(const std::string& text, std::uint32_t type)
+StoredValue storedText(const Text& text, std::uint32_t type)
 {
-    StoredValue sv{type, Bytes(text.begin(), text.end())};
+    StoredValue sv{type, Bytes(reinterpret_cast<const std::uint8_t*>(text.c_str()),
+                               reinterpret_cast<const std::uint8_t*>(text.c_str()) + text.size())};
     sv.data.push_back(0);
     return sv;
 }
@@ -20,60 +18,32 @@ StoredValue storedDword(std::uint32_t v)
                                   static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 24)}};
 }
 
-void RegEdit::setRootKey(std::int32_t v)
+Status RegEdit::checkRoot() const
 {
-    if (observer_) observer_->memberSet("RootKey", Value::long32(v));
-    rootKey_ = v;
+    return rootKey_ == hive::LocalMachine || rootKey_ == hive::CurrentConfig ? Status() : invalidProcedureCall();
 }
 
-void RegEdit::setKeyPath(const std::string& v)
+Status RegEdit::ReadValue()
 {
-    if (observer_) observer_->memberSet("KeyPath", Value::text(v));
-    keyPath_ = v;
+    VELMORA_TRY(checkRoot());
+    StoredValue sv;
+    VELMORA_TRY(store_.read(rootKey_, keyPath_, valueName_, sv));
+    value_ = fromStored(sv);
+    return {};
 }
 
-void RegEdit::setValueName(const std::string& v)
+Status RegEdit::WriteValue()
 {
-    if (observer_) observer_->memberSet("ValueName", Value::text(v));
-    valueName_ = v;
+    VELMORA_TRY(checkRoot());
+    StoredValue sv;
+    VELMORA_TRY(toStored(value_, valueType_, sv));
+    return store_.write(rootKey_, keyPath_, valueName_, sv);
 }
 
-void RegEdit::setValueType(std::int32_t v)
+Status RegEdit::DeleteValue()
 {
-    if (observer_) observer_->memberSet("ValueType", Value::long32(v));
-    valueType_ = v;
-}
-
-void RegEdit::setValue(const Value& v)
-{
-    if (observer_) observer_->memberSet("Value", v);
-    value_ = v;
-}
-
-void RegEdit::checkRoot() const
-{
-    if (rootKey_ != hive::LocalMachine && rootKey_ != hive::CurrentConfig) throw invalidProcedureCall();
-}
-
-void RegEdit::ReadValue()
-{
-    if (observer_) observer_->operationCalled("ReadValue");
-    checkRoot();
-    value_ = fromStored(store_.read(rootKey_, keyPath_, valueName_));
-}
-
-void RegEdit::WriteValue()
-{
-    if (observer_) observer_->operationCalled("WriteValue");
-    checkRoot();
-    store_.write(rootKey_, keyPath_, valueName_, toStored(value_, valueType_));
-}
-
-void RegEdit::DeleteValue()
-{
-    if (observer_) observer_->operationCalled("DeleteValue");
-    checkRoot();
-    store_.remove(rootKey_, keyPath_, valueName_);
+    VELMORA_TRY(checkRoot());
+    return store_.remove(rootKey_, keyPath_, valueName_);
 }
 
 Value RegEdit::fromStored(const StoredValue& sv)
@@ -82,15 +52,16 @@ Value RegEdit::fromStored(const StoredValue& sv)
     switch (sv.type) {
     case regtype::Sz:
     case regtype::ExpandSz: {
-        const auto zero = std::find(d.begin(), d.end(), std::uint8_t{0});
-        return Value::text(std::string(d.begin(), zero));
+        std::size_t n = 0;
+        while (n < d.size() && d[n] != 0) ++n;
+        return Value::text(Text(reinterpret_cast<const char*>(d.data()), n));
     }
     case regtype::Dword:
     case regtype::DwordBigEndian: {
         if (d.size() != 4) return Value::null();
         const bool big = sv.type == regtype::DwordBigEndian;
         std::uint32_t u = 0;
-        for (int i = 0; i < 4; ++i) u |= std::uint32_t{d[big ? 3 - i : i]} << (8 * i);
+        for (int i = 0; i < 4; ++i) u |= std::uint32_t{d[static_cast<std::size_t>(big ? 3 - i : i)]} << (8 * i);
         return Value::long32(static_cast<std::int32_t>(u));
     }
     default:
@@ -98,12 +69,22 @@ Value RegEdit::fromStored(const StoredValue& sv)
     }
 }
 
-StoredValue RegEdit::toStored(const Value& v, std::int32_t valueType)
+Status RegEdit::toStored(const Value& v, std::int32_t valueType, StoredValue& out)
 {
     switch (valueType) {
-    case 0: return storedText(toText(v));
-    case 1: return storedDword(static_cast<std::uint32_t>(toLong(v)));
-    default: throw invalidProcedureCall();
+    case 0: {
+        Text text;
+        VELMORA_TRY(toText(v, text));
+        out = storedText(text);
+        return {};
+    }
+    case 1: {
+        std::int32_t n = 0;
+        VELMORA_TRY(toLong(v, '.', n));
+        out = storedDword(static_cast<std::uint32_t>(n));
+        return {};
+    }
+    default: return invalidProcedureCall();
     }
 }
 

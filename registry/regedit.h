@@ -1,6 +1,6 @@
 #pragma once
 // The registry component RegEdit: five members that keep their values until
-// set again, and three operations that act on them. Every failure is thrown.
+// set again, and three operations that act on them and return their failure.
 //
 // Stored kinds:
 //   WriteValue, ValueType 0: REG_SZ holding the value's text (a number as its
@@ -11,54 +11,38 @@
 //   32-bit number. Everything else (binary, multi-string, QWORD, none, a
 //   DWORD of another length) gives Null: it exists, but cannot become text.
 #include <cstdint>
-#include <string>
 
 #include "registry/store.h"
 #include "registry/value.h"
 
 namespace velmora {
 
-// Sees every member setting and operation, in order, with the variant given.
-class RegEditObserver {
-public:
-    virtual ~RegEditObserver() = default;
-    virtual void memberSet(const char* member, const Value& given) = 0;
-    virtual void operationCalled(const char* operation) = 0;
-};
-
 class RegEdit {
 public:
-    explicit RegEdit(RegistryStore& store, RegEditObserver* observer = nullptr)
-        : store_(store), observer_(observer) {}
+    explicit RegEdit(RegistryStore& store) : store_(store) {}
 
-    void setRootKey(std::int32_t v);
-    void setKeyPath(const std::string& v);
-    void setValueName(const std::string& v);
-    void setValueType(std::int32_t v);
-    void setValue(const Value& v);
-
-    std::int32_t rootKey() const { return rootKey_; }
-    const std::string& keyPath() const { return keyPath_; }
-    const std::string& valueName() const { return valueName_; }
-    std::int32_t valueType() const { return valueType_; }
+    void setRootKey(std::int32_t v) { rootKey_ = v; }
+    void setKeyPath(const Text& v) { keyPath_ = v; }
+    void setValueName(const Text& v) { valueName_ = v; }
+    void setValueType(std::int32_t v) { valueType_ = v; }
+    void setValue(const Value& v) { value_ = v; }
     const Value& value() const { return value_; }
 
-    void ReadValue();
-    void WriteValue();
-    void DeleteValue();
+    Status ReadValue();
+    Status WriteValue();
+    Status DeleteValue();
 
     // The conversions between the component's Value and stored data.
     static Value fromStored(const StoredValue& sv);
-    static StoredValue toStored(const Value& v, std::int32_t valueType);
+    static Status toStored(const Value& v, std::int32_t valueType, StoredValue& out);
 
 private:
-    void checkRoot() const;
+    Status checkRoot() const;
 
     RegistryStore& store_;
-    RegEditObserver* observer_;
     std::int32_t rootKey_ = 0;
-    std::string keyPath_;
-    std::string valueName_;
+    Text keyPath_;
+    Text valueName_;
     std::int32_t valueType_ = 0;
     Value value_;
 };

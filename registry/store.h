@@ -1,14 +1,13 @@
 #pragma once
 // The one small interface between the registry component and a registry:
 // raw typed data by hive code, key path and value name. The Win32 store
-// speaks to advapi32; the in-memory store serves the unit tests.
+// speaks to advapi32; the unit tests bring a registry in memory.
 #include <cstdint>
-#include <string>
-#include <vector>
+
+#include "registry/errors.h"
+#include "registry/text.h"
 
 namespace velmora {
-
-using Bytes = std::vector<std::uint8_t>;
 
 // Registry data kinds, numbered as the system numbers them.
 namespace regtype {
@@ -32,21 +31,21 @@ struct StoredValue {
     std::uint32_t type = regtype::None;
     Bytes data;
     friend bool operator==(const StoredValue& a, const StoredValue& b) { return a.type == b.type && a.data == b.data; }
+    friend bool operator!=(const StoredValue& a, const StoredValue& b) { return !(a == b); }
 };
 
-StoredValue storedText(const std::string& text, std::uint32_t type = regtype::Sz);  // with its terminating zero
+StoredValue storedText(const Text& text, std::uint32_t type = regtype::Sz);  // with its terminating zero
 StoredValue storedDword(std::uint32_t v);
 
 class RegistryStore {
 public:
     virtual ~RegistryStore() = default;
-    // Every failure throws a RuntimeError made by registryError().
-    // Fails when the key or the value does not exist.
-    virtual StoredValue read(std::int32_t hive, const std::string& key, const std::string& name) = 0;
+    // Every failure is a registryError(). Fails when the key or the value does not exist.
+    virtual Status read(std::int32_t hive, const Text& key, const Text& name, StoredValue& out) = 0;
     // Creates the key (and its parents) when missing; replaces existing data.
-    virtual void write(std::int32_t hive, const std::string& key, const std::string& name, const StoredValue& v) = 0;
+    virtual Status write(std::int32_t hive, const Text& key, const Text& name, const StoredValue& v) = 0;
     // Removing a value that is absent, or whose key is absent, succeeds and changes nothing.
-    virtual void remove(std::int32_t hive, const std::string& key, const std::string& name) = 0;
+    virtual Status remove(std::int32_t hive, const Text& key, const Text& name) = 0;
 };
 
 }  // namespace velmora

@@ -1,9 +1,10 @@
 #pragma once
-// The variant the registry component hands over: empty, null, 16-bit integer,
-// 32-bit integer or text, as the original environment's Variant.
+// What the registry component hands over and takes: nothing yet (Empty), data
+// that has no text (Null), a 16-bit Integer, a 32-bit Long or Text. Numbers
+// keep their width, because a setting is written with the width it was given.
 #include <cstdint>
-#include <string>
-#include <variant>
+
+#include "registry/text.h"
 
 namespace velmora {
 
@@ -12,31 +13,29 @@ public:
     enum class Kind { Empty, Null, Integer, Long, Text };
 
     Value() = default;  // Empty
-    static Value null();
-    static Value integer(std::int16_t v);
-    static Value long32(std::int32_t v);
-    static Value text(std::string v);
+    static Value null() { return Value(Kind::Null, 0, {}); }
+    static Value integer(std::int16_t v) { return Value(Kind::Integer, v, {}); }
+    static Value long32(std::int32_t v) { return Value(Kind::Long, v, {}); }
+    static Value text(Text v) { return Value(Kind::Text, 0, static_cast<Text&&>(v)); }
 
-    Kind kind() const { return static_cast<Kind>(data_.index()); }
-    bool isNull() const { return kind() == Kind::Null; }
+    Kind kind() const { return kind_; }
+    bool isNull() const { return kind_ == Kind::Null; }
+    std::int16_t asInteger() const { return static_cast<std::int16_t>(number_); }
+    std::int32_t asLong() const { return number_; }
+    const Text& asText() const { return text_; }
 
-    std::int16_t asInteger() const { return std::get<std::int16_t>(data_); }
-    std::int32_t asLong() const { return std::get<std::int32_t>(data_); }
-    const std::string& asText() const { return std::get<std::string>(data_); }
-
-    friend bool operator==(const Value& a, const Value& b) { return a.data_ == b.data_; }
+    friend bool operator==(const Value& a, const Value& b)
+    {
+        return a.kind_ == b.kind_ && a.number_ == b.number_ && a.text_ == b.text_;
+    }
     friend bool operator!=(const Value& a, const Value& b) { return !(a == b); }
 
 private:
-    struct NullTag {
-        friend bool operator==(NullTag, NullTag) { return true; }
-    };
-    using Data = std::variant<std::monostate, NullTag, std::int16_t, std::int32_t, std::string>;
-    explicit Value(Data d) : data_(std::move(d)) {}
-    Data data_;
-};
+    Value(Kind k, std::int32_t n, Text t) : kind_(k), number_(n), text_(static_cast<Text&&>(t)) {}
 
-// How a value reads in a test failure or a log: Integer(2), Text("180"), Null.
-std::string describe(const Value& v);
+    Kind kind_ = Kind::Empty;
+    std::int32_t number_ = 0;
+    Text text_;
+};
 
 }  // namespace velmora

@@ -2,77 +2,75 @@
 
 #include <windows.h>
 
-#include "registry/errors.h"
 #include "registry/win32_key.h"
 
 namespace velmora {
 namespace {
 
-std::string systemMessage(LONG code)
+Text systemMessage(LONG code)
 {
     char buf[256] = {};
     DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
                              static_cast<DWORD>(code), 0, buf, sizeof buf, nullptr);
     while (n > 0 && (buf[n - 1] == '\r' || buf[n - 1] == '\n' || buf[n - 1] == ' ')) buf[--n] = 0;
-    return n ? std::string(buf, n) : "error " + std::to_string(code);
+    return n ? Text(buf, n) : "error " + Text::number(code);
 }
 
-void check(LONG code)
+Status check(LONG code)
 {
-    if (code != ERROR_SUCCESS) throw registryError(static_cast<std::uint32_t>(code), systemMessage(code));
+    return code == ERROR_SUCCESS ? Status() : registryError(static_cast<std::uint32_t>(code), systemMessage(code));
 }
 
-HKEY rootOf(std::int32_t hive)
+Status rootOf(std::int32_t hive, HKEY& root)
 {
     switch (hive) {
-    case hive::LocalMachine: return HKEY_LOCAL_MACHINE;
-    case hive::CurrentConfig: return HKEY_CURRENT_CONFIG;
-    default: throw invalidProcedureCall();
+    case hive::LocalMachine: root = HKEY_LOCAL_MACHINE; return {};
+    case hive::CurrentConfig: root = HKEY_CURRENT_CONFIG; return {};
+    default: return invalidProcedureCall();
     }
 }
 
 }  // namespace
 
-StoredValue Win32Store::read(std::int32_t hive, const std::string& key, const std::string& name)
+Status Win32Store::read(std::int32_t hive, const Text& key, const Text& name, StoredValue& out)
 {
+    HKEY root;
+    VELMORA_TRY(rootOf(hive, root));
     RegKey k;
-    check(RegOpenKeyExA(rootOf(hive), key.c_str(), 0, KEY_QUERY_VALUE, k.out()));
-    // One query fits the usual small value; a larger one is asked again at
-    // its size (which may have grown in between).
-    StoredValue sv;
-    sv.data.resize(256);
-    for (;;) {
-        DWORD type = 0, size = static_cast<DWORD>(sv.data.size());
-        const LONG rc = RegQueryValueExA(k.get(), name.c_str(), nullptr, &type, sv.data.data(), &size);
-        if (rc == ERROR_MORE_DATA) {
-            sv.data.resize(size);
-            continue;
-        }
-        check(rc);
-        sv.type = type;
-        sv.data.resize(size);
-        return sv;
-    }
+    VELMORA_TRY(check(RegOpenKeyExA(root, key.c_str(), 0, KEY_QUERY_VALUE, k.out())));
+    return check(queryGrowing(
+        [&](std::uint8_t* buffer, std::uint32_t& size, std::uint32_t& type) {
+            DWORD dwSize = size, dwType = 0;
+            const LONG rc = RegQueryValueExA(k.get(), name.c_str(), nullptr, &dwType, buffer, &dwSize);
+            size = dwSize;
+            type = dwType;
+            return rc;
+        },
+        out));
 }
 
-void Win32Store::write(std::int32_t hive, const std::string& key, const std::string& name, const StoredValue& v)
+Status Win32Store::write(std::int32_t hive, const Text& key, const Text& name, const StoredValue& v)
 {
+    HKEY root;
+    VELMORA_TRY(rootOf(hive, root));
     RegKey k;
     DWORD disposition = 0;
-    check(RegCreateKeyExA(rootOf(hive), key.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr,
-                          k.out(), &disposition));
-    check(RegSetValueExA(k.get(), name.c_str(), 0, v.type, v.data.empty() ? nullptr : v.data.data(),
-                         static_cast<DWORD>(v.data.size())));
+    VELMORA_TRY(check(RegCreateKeyExA(root, key.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE,
+                                      nullptr, k.out(), &disposition)));
+    return check(RegSetValueExA(k.get(), name.c_str(), 0, v.type, v.data.empty() ? nullptr : v.data.data(),
+                                static_cast<DWORD>(v.data.size())));
 }
 
-void Win32Store::remove(std::int32_t hive, const std::string& key, const std::string& name)
+Status Win32Store::remove(std::int32_t hive, const Text& key, const Text& name)
 {
+    HKEY root;
+    VELMORA_TRY(rootOf(hive, root));
     RegKey k;
-    LONG rc = RegOpenKeyExA(rootOf(hive), key.c_str(), 0, KEY_SET_VALUE, k.out());
-    if (rc == ERROR_FILE_NOT_FOUND) return;
-    check(rc);
+    LONG rc = RegOpenKeyExA(root, key.c_str(), 0, KEY_SET_VALUE, k.out());
+    if (rc == ERROR_FILE_NOT_FOUND) return {};
+    VELMORA_TRY(check(rc));
     rc = RegDeleteValueA(k.get(), name.c_str());
-    if (rc != ERROR_FILE_NOT_FOUND) check(rc);
+    return rc == ERROR_FILE_NOT_FOUND ? Status() : check(rc);
 }
 
 }  // namespace velmora

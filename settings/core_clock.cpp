@@ -11,10 +11,10 @@ constexpr char kCheckClk[] = "CheckClk";
 
 }  // namespace
 
-void Form1::Grxclock() { loadClock(kDefault, kGrxclock, ui_.Label23, ui_.Slider1); }
-void Form1::Checkclk() { loadNumber(kDefault, kCheckClk, ui_.Check1, CheckBox::Checked); }
+Status Form1::Grxclock() { return loadClock(kDefault, kGrxclock, ui_.Label23, ui_.Slider1); }
+Status Form1::Checkclk() { return loadNumber(kDefault, kCheckClk, ui_.Check1, CheckBox::Checked); }
 
-void Form1::process1() { writeClock(kDefault, kGrxclock, ui_.Slider1); }
-void Form1::process2() { writeFlag(kDefault, kCheckClk, ui_.Check1, kStoredAsDword); }
+Status Form1::process1() { return writeClock(kDefault, kGrxclock, ui_.Slider1); }
+Status Form1::process2() { return writeFlag(kDefault, kCheckClk, ui_.Check1, kStoredAsDword); }
 
 }  // namespace velmora

@@ -12,15 +12,15 @@ constexpr char kRefreshRate[] = "RefreshRate";
 
 }  // namespace
 
-void Form1::Advanced()
+Status Form1::Advanced()
 {
-    loadChoice(kDisplaySettings, kAdvanced, ui_.Check9, {{"0", CheckBox::Unchecked}, {"1", CheckBox::Checked}},
+    return loadChoice(kDisplaySettings, kAdvanced, ui_.Check9, {{"0", CheckBox::Unchecked}, {"1", CheckBox::Checked}},
                CheckBox::Unchecked);
 }
-void Form1::RefreshRate() { loadChoice(kDisplaySettings, kRefreshRate, {{"0", ui_.Option13}, {"-1", ui_.Option14}}, ui_.Option13); }
+Status Form1::RefreshRate() { return loadChoice(kDisplaySettings, kRefreshRate, {{"0", ui_.Option13}, {"-1", ui_.Option14}}, ui_.Option13); }
 
-void Form1::process22() { writeFlag(kDisplaySettings, kAdvanced, ui_.Check9, kStoredAsDword); }
-void Form1::process23() { writeChoice(kDisplaySettings, kRefreshRate, ui_.Option13, 0); }
-void Form1::process24() { writeChoice(kDisplaySettings, kRefreshRate, ui_.Option14, -1); }
+Status Form1::process22() { return writeFlag(kDisplaySettings, kAdvanced, ui_.Check9, kStoredAsDword); }
+Status Form1::process23() { return writeChoice(kDisplaySettings, kRefreshRate, ui_.Option13, 0); }
+Status Form1::process24() { return writeChoice(kDisplaySettings, kRefreshRate, ui_.Option14, -1); }
 
 }  // namespace velmora

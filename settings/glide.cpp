@@ -15,31 +15,31 @@ constexpr char kTmuMemSize[] = "FX_GLIDE_TMU_MEMSIZE";
 
 }  // namespace
 
-void Form1::FX_GLIDE_SWAPINTERVAL() { loadPresence(kGlide, kSwapInterval, ui_.Check4); }
-void Form1::FX_GLIDE_NO_SPLASH() { loadPresence(kGlide, kNoSplash, ui_.Check5); }
-void Form1::FX_GLIDE_LOD_DITHER() { loadPresence(kGlide, kLodDither, ui_.Check6); }
-void Form1::FX_GLIDE_ALLOC_COLOR() { loadPresence(kGlide, kAllocColor, ui_.Check7); }
-void Form1::FX_GLIDE_TMU_MEMSIZE() { loadPresence(kGlide, kTmuMemSize, ui_.Check8); }
-void Form1::SSTH3_OVERLAYMODE_GLIDE()
+Status Form1::FX_GLIDE_SWAPINTERVAL() { return loadPresence(kGlide, kSwapInterval, ui_.Check4); }
+Status Form1::FX_GLIDE_NO_SPLASH() { return loadPresence(kGlide, kNoSplash, ui_.Check5); }
+Status Form1::FX_GLIDE_LOD_DITHER() { return loadPresence(kGlide, kLodDither, ui_.Check6); }
+Status Form1::FX_GLIDE_ALLOC_COLOR() { return loadPresence(kGlide, kAllocColor, ui_.Check7); }
+Status Form1::FX_GLIDE_TMU_MEMSIZE() { return loadPresence(kGlide, kTmuMemSize, ui_.Check8); }
+Status Form1::SSTH3_OVERLAYMODE_GLIDE()
 {
-    loadChoice(kGlide, kOverlayModeName, {{"1", ui_.Option8}, {"2", ui_.Option7}, {"3", ui_.Option9}}, ui_.Option7);
+    return loadChoice(kGlide, kOverlayModeName, {{"1", ui_.Option8}, {"2", ui_.Option7}, {"3", ui_.Option9}}, ui_.Option7);
 }
-void Form1::SSTH3_ALPHADITHERMODE_GLIDE()
+Status Form1::SSTH3_ALPHADITHERMODE_GLIDE()
 {
-    loadChoice(kGlide, kAlphaDitherModeName, {{"1", ui_.Option11}, {"2", ui_.Option10}, {"3", ui_.Option12}},
+    return loadChoice(kGlide, kAlphaDitherModeName, {{"1", ui_.Option11}, {"2", ui_.Option10}, {"3", ui_.Option12}},
                ui_.Option10);
 }
 
-void Form1::process11() { writePresence(kGlide, kSwapInterval, ui_.Check4, 0); }
-void Form1::process12() { writePresence(kGlide, kNoSplash, ui_.Check5, 1); }
-void Form1::process13() { writePresence(kGlide, kLodDither, ui_.Check6, 1); }
-void Form1::process14() { writePresence(kGlide, kAllocColor, ui_.Check7, 3); }
-void Form1::process15() { writePresence(kGlide, kTmuMemSize, ui_.Check8, 2); }
-void Form1::process16() { writeChoice(kGlide, kOverlayModeName, ui_.Option7, 2); }
-void Form1::process17() { writeChoice(kGlide, kOverlayModeName, ui_.Option8, 1); }
-void Form1::process18() { writeChoice(kGlide, kOverlayModeName, ui_.Option9, 3); }
-void Form1::process19() { writeChoice(kGlide, kAlphaDitherModeName, ui_.Option10, 2); }
-void Form1::process20() { writeChoice(kGlide, kAlphaDitherModeName, ui_.Option11, 1); }
-void Form1::process21() { writeChoice(kGlide, kAlphaDitherModeName, ui_.Option12, 3); }
+Status Form1::process11() { return writePresence(kGlide, kSwapInterval, ui_.Check4, 0); }
+Status Form1::process12() { return writePresence(kGlide, kNoSplash, ui_.Check5, 1); }
+Status Form1::process13() { return writePresence(kGlide, kLodDither, ui_.Check6, 1); }
+Status Form1::process14() { return writePresence(kGlide, kAllocColor, ui_.Check7, 3); }
+Status Form1::process15() { return writePresence(kGlide, kTmuMemSize, ui_.Check8, 2); }
+Status Form1::process16() { return writeChoice(kGlide, kOverlayModeName, ui_.Option7, 2); }
+Status Form1::process17() { return writeChoice(kGlide, kOverlayModeName, ui_.Option8, 1); }
+Status Form1::process18() { return writeChoice(kGlide, kOverlayModeName, ui_.Option9, 3); }
+Status Form1::process19() { return writeChoice(kGlide, kAlphaDitherModeName, ui_.Option10, 2); }
+Status Form1::process20() { return writeChoice(kGlide, kAlphaDitherModeName, ui_.Option11, 1); }
+Status Form1::process21() { return writeChoice(kGlide, kAlphaDitherModeName, ui_.Option12, 3); }
 
 }  // namespace velmora

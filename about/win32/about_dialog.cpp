@@ -1,22 +1,11 @@
 #include "about/win32/about_dialog.h"
 
-#include <algorithm>
-#include <climits>
-#include <cstring>
-#include <exception>
-#include <map>
-#include <memory>
-#include <new>
-#include <string>
-#include <vector>
-
 #include "about/about_layout.h"
 #include "about/sysinfo.h"
 #include "about/win32/win32_sysinfo.h"
 #include "app/win32/gdi.h"
 #include "app/win32/report.h"
 #include "app/win32/win32_controls.h"
-#include "registry/errors.h"
 
 namespace velmora {
 namespace {
@@ -30,23 +19,22 @@ COLORREF colorOf(layout::OleColor c)
 
 // A template without controls: they are placed in pixels from the table once
 // the dialog exists, which dialog units could not do exactly.
-std::vector<WORD> emptyTemplate(DWORD style, const char* title)
+Vec<WORD> emptyTemplate(DWORD style, const char* title)
 {
-    DLGTEMPLATE head = {};
-    head.style = style;
-    std::vector<WORD> t(sizeof head / sizeof(WORD));
-    std::memcpy(t.data(), &head, sizeof head);
-    t.push_back(0);  // no menu
-    t.push_back(0);  // the system's dialog class
+    // DLGTEMPLATE word by word: style, extended style, no controls, position
+    // and size (set once the dialog exists), no menu, the system's dialog class.
+    Vec<WORD> t = {LOWORD(style), HIWORD(style), 0, 0, 0, 0, 0, 0, 0, 0, 0};
     for (const char* p = title; *p; ++p) t.push_back(static_cast<unsigned char>(*p));
     t.push_back(0);
     return t;
 }
 
+Status cannotCreate() { return {err::OutOfMemory, "Out of memory"}; }
+
 class AboutDialog {
 public:
-    static void open(HINSTANCE instance, HWND owner);
-    static AboutDialog* current() { return current_.get(); }
+    static Status open(HINSTANCE instance, HWND owner);
+    static AboutDialog* current() { return current_; }
     HWND hwnd() const { return hwnd_; }
 
 private:
@@ -54,14 +42,14 @@ private:
 
     static INT_PTR CALLBACK proc(HWND h, UINT m, WPARAM w, LPARAM l);
     INT_PTR handle(UINT m, WPARAM w, LPARAM l);
-    void onInit();
+    Status onInit();
     void placeOverOwner();
-    void createControl(const layout::Control& c);
+    Status createControl(const layout::Control& c);
     void paint();
     void cmdOK_Click();
     void cmdSysInfo_Click();
 
-    static std::unique_ptr<AboutDialog> current_;  // the one shared instance
+    static AboutDialog* current_;  // the one shared instance, gone with its window
 
     HINSTANCE instance_;
     HWND owner_;
@@ -69,25 +57,25 @@ private:
     int dpi_ = 96;
     Font regular_, bold_;
     Bitmap flag_;
-    std::map<HWND, layout::OleColor> colors_;  // labels with a colour of their own
+    HWND labels_[16] = {};  // by row of the dialog's table, for their colours
 };
 
-std::unique_ptr<AboutDialog> AboutDialog::current_;
+AboutDialog* AboutDialog::current_ = nullptr;
 
-void AboutDialog::open(HINSTANCE instance, HWND owner)
+Status AboutDialog::open(HINSTANCE instance, HWND owner)
 {
-    std::unique_ptr<AboutDialog> d(new AboutDialog(instance, owner));
-    const std::vector<WORD> t = emptyTemplate(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, L::kCaption);
-    current_ = std::move(d);
-    HWND h = CreateDialogIndirectParamA(instance, reinterpret_cast<const DLGTEMPLATE*>(t.data()), owner, proc,
-                                        reinterpret_cast<LPARAM>(current_.get()));
-    if (!h) {
-        current_.reset();
-        throw RuntimeError(err::OutOfMemory, "Out of memory");
+    const Vec<WORD> t = emptyTemplate(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, L::kCaption);
+    current_ = new AboutDialog(instance, owner);
+    if (!CreateDialogIndirectParamA(instance, reinterpret_cast<const DLGTEMPLATE*>(t.data()), owner, proc,
+                                    reinterpret_cast<LPARAM>(current_))) {
+        delete current_;
+        current_ = nullptr;
+        return cannotCreate();
     }
+    return {};
 }
 
-void AboutDialog::onInit()
+Status AboutDialog::onInit()
 {
     dpi_ = screenDpi();
     regular_ = designFont(layout::Font::Default, dpi_);
@@ -97,12 +85,13 @@ void AboutDialog::onInit()
 
     placeOverOwner();
     // In tab order, so that the window order is the tab order.
-    std::vector<const layout::Control*> ordered;
+    Vec<const layout::Control*> ordered;
     for (const layout::Control& c : L::controls())
         if (c.kind != layout::Kind::Picture) ordered.push_back(&c);
-    std::stable_sort(ordered.begin(), ordered.end(), [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
-    for (const layout::Control* c : ordered) createControl(*c);
+    layout::sortByTabIndex(ordered);
+    for (const layout::Control* c : ordered) VELMORA_TRY(createControl(*c));
     SendMessageA(hwnd_, DM_SETDEFID, L::kOkId, 0);
+    return {};
 }
 
 // Centred over the main window, inside the screen.
@@ -114,13 +103,13 @@ void AboutDialog::placeOverOwner()
     const int w = r.right - r.left, h = r.bottom - r.top;
     RECT owner = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     if (owner_) GetWindowRect(owner_, &owner);
-    int x = owner.left + (owner.right - owner.left - w) / 2, y = owner.top + (owner.bottom - owner.top - h) / 2;
-    x = std::max(0, std::min(x, GetSystemMetrics(SM_CXSCREEN) - w));
-    y = std::max(0, std::min(y, GetSystemMetrics(SM_CYSCREEN) - h));
-    SetWindowPos(hwnd_, nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+    auto inside = [](int at, int size, int screen) { return at + size > screen ? screen - size : at < 0 ? 0 : at; };
+    const int x = inside(owner.left + (owner.right - owner.left - w) / 2, w, GetSystemMetrics(SM_CXSCREEN));
+    const int y = inside(owner.top + (owner.bottom - owner.top - h) / 2, h, GetSystemMetrics(SM_CYSCREEN));
+    SetWindowPos(hwnd_, nullptr, x < 0 ? 0 : x, y < 0 ? 0 : y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void AboutDialog::createControl(const layout::Control& c)
+Status AboutDialog::createControl(const layout::Control& c)
 {
     const layout::Pixels p = layout::toPixels(c.rect, dpi_);
     DWORD style = WS_CHILD | WS_VISIBLE;
@@ -134,13 +123,14 @@ void AboutDialog::createControl(const layout::Control& c)
     }
     HWND h = CreateWindowExA(0, windowClass, c.caption, style, p.left, p.top, p.width, p.height, hwnd_,
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance_, nullptr);
-    if (!h) throw RuntimeError(err::OutOfMemory, "Out of memory");
+    if (!h) return cannotCreate();
     SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(c.font == layout::Font::Bold ? bold_.get() : regular_.get()),
                  FALSE);
     if (c.kind == layout::Kind::Label) {
-        colors_[h] = c.foreColor;
-        if (c.has(layout::AutoSize)) Win32Label(h, true, INT_MAX / 2).fitToText();
+        labels_[&c - L::controls().begin()] = h;
+        if (c.has(layout::AutoSize)) Win32Label({h, true, 1 << 20, 1 << 20}).fitToText();
     }
+    return {};
 }
 
 void AboutDialog::paint()
@@ -184,7 +174,9 @@ void AboutDialog::cmdSysInfo_Click()
 INT_PTR AboutDialog::handle(UINT m, WPARAM w, LPARAM l)
 {
     switch (m) {
-    case WM_INITDIALOG: onInit(); return FALSE;  // focus is given when shown
+    case WM_INITDIALOG:
+        endOnFailure(owner_, onInit());
+        return FALSE;  // focus is given when shown
     case WM_COMMAND:
         // Enter and Esc arrive as IDOK and IDCANCEL, and both mean OK.
         if (LOWORD(w) == IDOK || LOWORD(w) == IDCANCEL) {
@@ -196,14 +188,19 @@ INT_PTR AboutDialog::handle(UINT m, WPARAM w, LPARAM l)
     case WM_CLOSE: cmdOK_Click(); return TRUE;  // the close box is one more OK
     case WM_PAINT: paint(); return TRUE;
     case WM_CTLCOLORSTATIC: {
-        const auto it = colors_.find(reinterpret_cast<HWND>(l));
-        if (it == colors_.end()) return FALSE;
-        HDC dc = reinterpret_cast<HDC>(w);
-        SetTextColor(dc, colorOf(it->second));
-        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-        return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+        for (std::size_t i = 0; i < L::controls().size(); ++i)
+            if (labels_[i] && labels_[i] == reinterpret_cast<HWND>(l)) {
+                HDC dc = reinterpret_cast<HDC>(w);
+                SetTextColor(dc, colorOf(L::controls()[i].foreColor));
+                SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+                return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+            }
+        return FALSE;
     }
-    case WM_NCDESTROY: current_.reset(); return FALSE;
+    case WM_NCDESTROY:
+        delete current_;
+        current_ = nullptr;
+        return FALSE;
     }
     return FALSE;
 }
@@ -217,23 +214,19 @@ INT_PTR CALLBACK AboutDialog::proc(HWND h, UINT m, WPARAM w, LPARAM l)
     auto* self = reinterpret_cast<AboutDialog*>(GetWindowLongPtrA(h, DWLP_USER));
     if (!self) return FALSE;
     if (m == WM_NCDESTROY) SetWindowLongPtrA(h, DWLP_USER, 0);
-    // No exception crosses into the system: what nothing trapped is reported and ends the program.
-    try {
-        return self->handle(m, w, l);
-    } catch (...) {
-        reportCurrentAndEnd(h);
-    }
+    return self->handle(m, w, l);
 }
 
 }  // namespace
 
-void Command3_Click(HINSTANCE instance, HWND mainWindow)
+Status Command3_Click(HINSTANCE instance, HWND mainWindow)
 {
-    if (!AboutDialog::current()) AboutDialog::open(instance, mainWindow);
+    if (!AboutDialog::current()) VELMORA_TRY(AboutDialog::open(instance, mainWindow));
     HWND dialog = AboutDialog::current()->hwnd();
     ShowWindow(dialog, SW_SHOW);
     SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, L::kOkId)), TRUE);
     EnableWindow(mainWindow, FALSE);
+    return {};
 }
 
 HWND aboutWindow()

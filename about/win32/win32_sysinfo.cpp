@@ -1,9 +1,5 @@
 #include "about/win32/win32_sysinfo.h"
 
-#include <utility>
-#include <vector>
-
-#include "registry/errors.h"
 #include "registry/win32_key.h"
 
 namespace velmora {
@@ -18,22 +14,22 @@ HKEY rootHandle(std::uint32_t root)
 
 }  // namespace
 
-std::optional<StoredValue> Win32SysInfo::queryValue(std::uint32_t root, const std::string& key,
-                                                    const std::string& name, std::size_t capacity)
+bool Win32SysInfo::queryValue(std::uint32_t root, const Text& key, const Text& name, std::size_t capacity,
+                              StoredValue& out)
 {
     // Read access only: the lookup writes nothing, and a user without write
     // rights must still find the tool.
     RegKey k;
-    if (RegOpenKeyExA(rootHandle(root), key.c_str(), 0, KEY_QUERY_VALUE, k.out()) != ERROR_SUCCESS)
-        return std::nullopt;
-    std::vector<BYTE> buf(capacity);
+    if (RegOpenKeyExA(rootHandle(root), key.c_str(), 0, KEY_QUERY_VALUE, k.out()) != ERROR_SUCCESS) return false;
+    out.data.resize(capacity);
     DWORD type = 0, size = static_cast<DWORD>(capacity);
-    if (RegQueryValueExA(k.get(), name.c_str(), nullptr, &type, buf.data(), &size) != ERROR_SUCCESS)
-        return std::nullopt;
-    return StoredValue{type, Bytes(buf.begin(), buf.begin() + size)};
+    if (RegQueryValueExA(k.get(), name.c_str(), nullptr, &type, out.data.data(), &size) != ERROR_SUCCESS) return false;
+    out.type = type;
+    out.data.resize(size);
+    return true;
 }
 
-bool Win32SysInfo::normalFileExists(const std::string& path)
+bool Win32SysInfo::normalFileExists(const Text& path)
 {
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA(path.c_str(), &found);
@@ -47,24 +43,25 @@ bool Win32SysInfo::normalFileExists(const std::string& path)
     return exists;
 }
 
-void Win32SysInfo::startProgram(const std::string& path)
+Status Win32SysInfo::startProgram(const Text& path)
 {
     // Quoted, the whole path is the program: "C:\Program Files\x.exe" cannot
     // start C:\Program.exe. A quote inside would end it early.
-    if (path.empty() || path.find('"') != std::string::npos) throw invalidProcedureCall();
-    std::string commandLine = "\"" + path + "\"";
+    if (path.empty() || path.contains('"')) return invalidProcedureCall();
+    Text commandLine = "\"" + path + "\"";
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     si.dwFlags = STARTF_USESHOWWINDOW;
     si.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION pi = {};
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-        throw RuntimeError(53, "File not found");
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return {err::FileNotFound, "File not found"};
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
+    return {};
 }
 
-void Win32SysInfo::showMessage(const std::string& text, const std::string& caption)
+void Win32SysInfo::showMessage(const Text& text, const Text& caption)
 {
     MessageBoxA(owner_, text.c_str(), caption.c_str(), MB_OK);
 }

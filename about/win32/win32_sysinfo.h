@@ -12,11 +12,11 @@ public:
     // The message box is owned by `owner`, the About dialog.
     explicit Win32SysInfo(HWND owner) : owner_(owner) {}
 
-    std::optional<StoredValue> queryValue(std::uint32_t root, const std::string& key, const std::string& name,
-                                          std::size_t capacity) override;
-    bool normalFileExists(const std::string& path) override;
-    void startProgram(const std::string& path) override;
-    void showMessage(const std::string& text, const std::string& caption) override;
+    bool queryValue(std::uint32_t root, const Text& key, const Text& name, std::size_t capacity,
+                    StoredValue& out) override;
+    bool normalFileExists(const Text& path) override;
+    Status startProgram(const Text& path) override;
+    void showMessage(const Text& text, const Text& caption) override;
 
 private:
     HWND owner_;

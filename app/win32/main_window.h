@@ -3,12 +3,10 @@
 // to the portable setting side through the control interfaces.
 #include <windows.h>
 
-#include <map>
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "app/form1.h"
+#include "app/form1_controls.h"
 #include "app/layout.h"
 #include "app/win32/gdi.h"
 #include "app/win32/win32_controls.h"
@@ -17,50 +15,52 @@
 
 namespace velmora {
 
+using Win32Form1Controls = Form1ControlSet<Win32Label, Win32CheckBox, Win32OptionButton, Win32Slider>;
+
 class MainWindow {
 public:
-    // Creates the window and its controls in their designed states, hidden.
-    explicit MainWindow(HINSTANCE instance);
+    MainWindow() = default;
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
-    void Form_Load() { form_->Form_Load(); }
+    // Creates the window and its controls in their designed states, hidden.
+    Status create(HINSTANCE instance);
+    Status Form_Load() { return form_->Form_Load(); }
     void show(int showCommand);
     HWND hwnd() const { return hwnd_; }
+
+    // What the control set is made from (see Form1ControlSet).
+    LabelWindow label(const char* name) const;
+    HWND check(const char* name) const { return windowOf(name); }
+    HWND option(const char* name) const { return windowOf(name); }
+    HWND slider(const char* name) const { return windowOf(name); }
 
 private:
     static LRESULT CALLBACK proc(HWND h, UINT m, WPARAM w, LPARAM l);
     static LRESULT CALLBACK pageProc(HWND h, UINT m, WPARAM w, LPARAM l);
     LRESULT handle(UINT m, WPARAM w, LPARAM l);
 
-    void createControls();
-    HWND createControl(const layout::Control& c, HWND parent, POINT origin);
-    void bindForm();
+    Status registerClasses() const;
+    Status createControls();
+    Status createControl(const layout::Control& c, HWND parent, POINT origin);
+    HWND windowOf(const char* name) const;
+    const layout::Control* rowOf(HWND control) const;
     void onCommand(int id, int code);
     void showTab(int tab);
-    LRESULT colorFor(HWND control, HDC dc);
+    LRESULT colorFor(const layout::Control& c, HDC dc);
 
-    HINSTANCE instance_;
+    HINSTANCE instance_ = nullptr;
     HWND hwnd_ = nullptr;
     HWND tab_ = nullptr;
-    HWND slider_ = nullptr;
-    std::vector<HWND> pages_;
+    HWND pages_[layout::kTabCount] = {};
+    Vec<HWND> windows_;  // by row of the control table
     int dpi_ = 96;
     Font regular_, bold_;
-    std::vector<Bitmap> pictures_;
-    std::map<HWND, layout::OleColor> colors_;  // controls with a colour of their own
-    std::map<HWND, const layout::Control*> controlOf_;
-    std::map<int, const layout::Control*> byId_;
-
-    // Adapters, by control name. Frames outlive their option buttons.
-    std::map<std::string, OptionFrame> frames_;
-    std::map<std::string, std::unique_ptr<Win32Label>> labels_;
-    std::map<std::string, std::unique_ptr<Win32CheckBox>> checks_;
-    std::map<std::string, std::unique_ptr<Win32OptionButton>> options_;
-    std::unique_ptr<Win32Slider> sliderControl_;
+    Vec<Bitmap> pictures_;
 
     Win32Store store_;
     RegEdit regEdit_{store_};
+    std::unique_ptr<Win32Form1Controls> controls_;
     std::unique_ptr<Form1> form_;
 };
 

@@ -1,18 +1,22 @@
 #pragma once
-// The report of an error that no procedure trapped: a message box titled
-// "Velmora" with its number and description, then the program ends. Window
-// procedures catch everything and hand it here, so no exception ever
-// crosses into the system.
+// The report of a failure that no procedure trapped: a message box titled
+// "Velmora" with its number and description, then the program ends.
 #include <windows.h>
 
 #include <cstdint>
-#include <string>
+
+#include "registry/errors.h"
 
 namespace velmora {
 
-[[noreturn]] void reportAndEnd(HWND owner, std::int32_t number, const std::string& description);
+[[noreturn]] void reportAndEnd(HWND owner, const Status& failure);
+// Allocates nothing, so that running out of memory can be reported too.
+[[noreturn]] void reportAndEnd(HWND owner, std::int32_t number, const char* description);
 
-// Call from inside a catch block: reports the exception being handled.
-[[noreturn]] void reportCurrentAndEnd(HWND owner);
+// Reports a failure and ends; success passes through.
+inline void endOnFailure(HWND owner, const Status& s)
+{
+    if (s.failed()) reportAndEnd(owner, s);
+}
 
 }  // namespace velmora

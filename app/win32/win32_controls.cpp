@@ -2,56 +2,74 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-#include <vector>
+#include "app/layout.h"
 
 namespace velmora {
 
-std::string Win32Label::caption() const
+Text Win32Label::caption() const
 {
-    std::vector<char> buf(static_cast<std::size_t>(GetWindowTextLengthA(hwnd_)) + 1);
-    const int n = GetWindowTextA(hwnd_, buf.data(), static_cast<int>(buf.size()));
-    return std::string(buf.data(), static_cast<std::size_t>(std::max(n, 0)));
+    Text text;
+    text.resize(static_cast<std::size_t>(GetWindowTextLengthA(w_.hwnd)) + 1);
+    const int n = GetWindowTextA(w_.hwnd, text.data(), static_cast<int>(text.size()));
+    text.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    return text;
 }
 
-void Win32Label::setCaption(const std::string& text)
+Status Win32Label::setCaption(const Text& text)
 {
-    SetWindowTextA(hwnd_, text.c_str());
-    if (autoSize_) fitToText();
+    SetWindowTextA(w_.hwnd, text.c_str());
+    if (w_.autoSize) fitToText();
+    return {};
 }
 
 void Win32Label::fitToText() const
 {
-    HWND parent = GetParent(hwnd_);
+    HWND parent = GetParent(w_.hwnd);
     RECT r;
-    GetWindowRect(hwnd_, &r);
+    GetWindowRect(w_.hwnd, &r);
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
 
-    HDC dc = GetDC(hwnd_);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(hwnd_, WM_GETFONT, 0, 0)));
-    const std::string text = caption();
-    SIZE size = {0, 0};
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    const Text text = caption();
+    HDC dc = GetDC(w_.hwnd);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(w_.hwnd, WM_GETFONT, 0, 0)));
+    RECT box = {0, 0, 0, 0};
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &box, DT_CALCRECT | DT_EXPANDTABS | DT_NOPREFIX);
     TEXTMETRICA tm;
     GetTextMetricsA(dc, &tm);
     SelectObject(dc, old);
-    ReleaseDC(hwnd_, dc);
+    ReleaseDC(w_.hwnd, dc);
 
-    const int width = std::min<int>(size.cx, std::max<int>(0, maxRight_ - r.left));
-    SetWindowPos(hwnd_, nullptr, 0, 0, width, tm.tmHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(parent, &r, TRUE);  // the old, wider box may need repainting
+    auto clamp = [](int want, int room) { return want < room ? want : room > 0 ? room : 0; };
+    const int width = clamp(box.right, w_.maxRight - r.left);
+    const int height = clamp(box.bottom > tm.tmHeight ? box.bottom : tm.tmHeight, w_.maxBottom - r.top);
+    SetWindowPos(w_.hwnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(parent, &r, TRUE);  // the old, larger box may need repainting
 }
 
 std::int32_t Win32CheckBox::state() const { return static_cast<std::int32_t>(SendMessageA(hwnd_, BM_GETCHECK, 0, 0)); }
 
-void Win32CheckBox::setState(std::int32_t v) { SendMessageA(hwnd_, BM_SETCHECK, static_cast<WPARAM>(v), 0); }
+Status Win32CheckBox::setState(std::int32_t v)
+{
+    SendMessageA(hwnd_, BM_SETCHECK, static_cast<WPARAM>(v), 0);
+    return {};
+}
 
 bool Win32OptionButton::selected() const { return SendMessageA(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
-void Win32OptionButton::setSelected(bool v) { SendMessageA(hwnd_, BM_SETCHECK, v ? BST_CHECKED : BST_UNCHECKED, 0); }
+Status Win32OptionButton::setSelected(bool v)
+{
+    SendMessageA(hwnd_, BM_SETCHECK, v ? BST_CHECKED : BST_UNCHECKED, 0);
+    return {};
+}
+
+Win32Slider::Win32Slider(HWND hwnd) : Slider(layout::kSlider1.min, layout::kSlider1.max), hwnd_(hwnd) {}
 
 std::int32_t Win32Slider::position() const { return static_cast<std::int32_t>(SendMessageA(hwnd_, TBM_GETPOS, 0, 0)); }
 
-void Win32Slider::setPosition(std::int32_t v) { SendMessageA(hwnd_, TBM_SETPOS, TRUE, v); }
+Status Win32Slider::setPosition(std::int32_t v)
+{
+    SendMessageA(hwnd_, TBM_SETPOS, TRUE, v);
+    return {};
+}
 
 }  // namespace velmora

@@ -7,20 +7,26 @@
 
 namespace velmora {
 
+// A label's window and how far it may grow: a label that sizes itself to its
+// text keeps its Left and Top and grows right and down, but never past its
+// frame's edges, as a frame clips its contents.
+struct LabelWindow {
+    HWND hwnd;
+    bool autoSize;
+    int maxRight, maxBottom;  // in its parent's client coordinates
+};
+
 class Win32Label : public Label {
 public:
-    // A label that sizes itself to its text keeps its Left and Top and grows
-    // to the right, but never past maxRight (its frame's edge), as a frame
-    // clips its contents.
-    Win32Label(HWND hwnd, bool autoSize, int maxRight) : hwnd_(hwnd), autoSize_(autoSize), maxRight_(maxRight) {}
-    std::string caption() const override;
-    void setCaption(const std::string& text) override;
+    explicit Win32Label(const LabelWindow& w) : w_(w) {}
+    Text caption() const override;
+    Status setCaption(const Text& text) override;
+    // Sized as the static control draws the text: tabs expanded, one line
+    // for each line break.
     void fitToText() const;
 
 private:
-    HWND hwnd_;
-    bool autoSize_;
-    int maxRight_;
+    LabelWindow w_;
 };
 
 class Win32CheckBox : public CheckBox {
@@ -29,7 +35,7 @@ public:
 
 protected:
     std::int32_t state() const override;
-    void setState(std::int32_t v) override;
+    Status setState(std::int32_t v) override;
 
 private:
     HWND hwnd_;
@@ -41,7 +47,7 @@ public:
 
 protected:
     bool selected() const override;
-    void setSelected(bool v) override;
+    Status setSelected(bool v) override;
 
 private:
     HWND hwnd_;
@@ -49,11 +55,11 @@ private:
 
 class Win32Slider : public Slider {
 public:
-    Win32Slider(HWND hwnd, std::int32_t min, std::int32_t max) : Slider(min, max), hwnd_(hwnd) {}
+    explicit Win32Slider(HWND hwnd);
 
 protected:
     std::int32_t position() const override;
-    void setPosition(std::int32_t v) override;
+    Status setPosition(std::int32_t v) override;
 
 private:
     HWND hwnd_;

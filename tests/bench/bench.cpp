@@ -17,9 +17,8 @@
 #include <vector>
 
 #include "app/form1.h"
-#include "app/memory_form1_controls.h"
-#include "registry/memory_store.h"
 #include "registry/win32_store.h"
+#include "tests/support/doubles.h"
 #include "tests/e2e/harness.h"
 #include "tests/support/reg_file.h"
 
@@ -119,7 +118,7 @@ void sequences(int runs)
         if (a.kind == velmora::RegAction::Kind::SetValue) model.set(a.hive, a.key, a.name, a.value);
     std::vector<MemoryStore::Call> loadCalls, applyCalls;
     std::vector<MemoryStore::Call>* recording = &loadCalls;
-    model.failWhen = [&](const MemoryStore::Call& c) {
+    model.fails = [&](std::size_t, const MemoryStore::Call& c) {
         recording->push_back(c);
         return false;
     };
@@ -127,9 +126,9 @@ void sequences(int runs)
         velmora::RegEdit reg(model);
         velmora::MemoryForm1Controls ui;
         velmora::Form1 form(reg, ui.controls());
-        form.Form_Load();
+        static_cast<void>(form.Form_Load());
         recording = &applyCalls;
-        form.Command1_Click();
+        static_cast<void>(form.Command1_Click());
     }
 
     auto floorLoad = [&] {
@@ -166,13 +165,13 @@ void sequences(int runs)
         velmora::MemoryForm1Controls ui;
         velmora::Form1 form(reg, ui.controls());
         double t = nowMs();
-        form.Form_Load();
+        static_cast<void>(form.Form_Load());
         load.push_back(nowMs() - t);
         t = nowMs();
         floorLoad();
         loadFloor.push_back(nowMs() - t);
         t = nowMs();
-        form.Command1_Click();
+        static_cast<void>(form.Command1_Click());
         apply.push_back(nowMs() - t);
         t = nowMs();
         floorApply();

@@ -86,10 +86,8 @@ std::vector<Start> starts()
 
 bool waitUntil(const std::function<bool()>& done, DWORD ms = 10000)
 {
-    for (DWORD waited = 0; !done(); waited += 50) {
-        if (waited >= ms) return false;
-        Sleep(50);
-    }
+    for (DWORD start = GetTickCount(); !done(); Sleep(50))
+        if (GetTickCount() - start >= e2e::patience(ms)) return false;
     return true;
 }
 

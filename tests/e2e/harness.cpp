@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 
 #include <commctrl.h>
@@ -61,7 +62,7 @@ void exportTree(HKEY parent, const std::string& key, const std::string& label, s
         }
         if (rc != ERROR_SUCCESS) break;
         out.push_back(label + "\\" + std::string(name.data(), nameLen) + " = " + std::to_string(type) + ":" +
-                      hexOf(velmora::Bytes(data.begin(), data.begin() + dataLen)));
+                      hexOf(velmora::Bytes(data.data(), data.data() + dataLen)));
     }
     for (DWORD i = 0;; ++i) {
         DWORD nameLen = static_cast<DWORD>(name.size());
@@ -136,6 +137,13 @@ std::string exeDir()
 }
 
 }  // namespace
+
+DWORD patience(DWORD ms)
+{
+    char factor[16] = {};
+    const DWORD n = GetEnvironmentVariableA("VELMORA_WAIT_FACTOR", factor, sizeof factor);
+    return n > 0 && n < sizeof factor ? ms * static_cast<DWORD>(std::max(1, std::atoi(factor))) : ms;
+}
 
 std::string hexOf(const velmora::Bytes& b)
 {
@@ -217,8 +225,8 @@ App::App()
         Sleep(500);
     }
     if (error) throw std::runtime_error("cannot start " + cmd + ": error " + std::to_string(error));
-    WaitForInputIdle(pi_.hProcess, 30000);
-    for (int tries = 0; tries < 300 && !window_; ++tries) {
+    WaitForInputIdle(pi_.hProcess, patience(30000));
+    for (DWORD start = GetTickCount(); !window_ && GetTickCount() - start < patience(30000);) {
         window_ = visibleWindowOf(pi_.dwProcessId, velmora::layout::kWindowCaption);
         if (!window_) {
             if (!running()) throw std::runtime_error("Velmcfg.exe ended before showing its window");
@@ -267,7 +275,7 @@ DWORD App::close()
 
 DWORD App::waitExit(DWORD ms)
 {
-    if (WaitForSingleObject(pi_.hProcess, ms) != WAIT_OBJECT_0) throw std::runtime_error("Velmcfg.exe did not end");
+    if (WaitForSingleObject(pi_.hProcess, patience(ms)) != WAIT_OBJECT_0) throw std::runtime_error("Velmcfg.exe did not end");
     DWORD code = 0;
     GetExitCodeProcess(pi_.hProcess, &code);
     return code;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "registry/store.h"
+#include "tests/support/std_text.h"
 
 namespace e2e {
 
@@ -70,6 +71,10 @@ private:
 };
 
 std::string hexOf(const velmora::Bytes& b);
+
+// A wait in milliseconds, longer by VELMORA_WAIT_FACTOR where the programs
+// run under emulation: only a failing test waits it out.
+DWORD patience(DWORD ms);
 
 // A visible top-level window of the process, with this caption when one is given.
 HWND visibleWindowOf(DWORD pid, const char* caption = nullptr);

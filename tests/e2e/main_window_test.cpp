@@ -379,3 +379,29 @@ TEST_F(MainWindowTest, ProgramFileCarriesItsVersionRecordAndIcon)
     DestroyIcon(large);
     DestroyIcon(small);
 }
+
+TEST_F(MainWindowTest, AValueLabelShowsATabAndALineBreakWhole)
+{
+    const std::string value = "Voodoo3\t3000\r\nAGP 2X";
+    e2e::applyRegText("REGEDIT4\n[HKEY_LOCAL_MACHINE\\" + e2e::kDriver + "]\n");
+    HKEY k;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, e2e::kDriver.c_str(), 0, KEY_SET_VALUE, &k), ERROR_SUCCESS);
+    RegSetValueExA(k, "DriverDesc", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                   static_cast<DWORD>(value.size() + 1));
+    RegCloseKey(k);
+    e2e::App app;
+    ASSERT_EQ(app.text("Label11"), value);
+    // Measured as a static control draws it: tabs expanded, a line for each break.
+    const velmora::Font font = velmora::designFont(layout::Font::Default, velmora::screenDpi());
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font.get());
+    RECT drawn = {0, 0, 0, 0};
+    DrawTextA(dc, value.c_str(), -1, &drawn, DT_CALCRECT | DT_EXPANDTABS | DT_NOPREFIX);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    RECT r;
+    GetWindowRect(app.control("Label11"), &r);
+    EXPECT_EQ(r.right - r.left, drawn.right);
+    EXPECT_EQ(r.bottom - r.top, drawn.bottom);
+    EXPECT_GE(drawn.bottom, 2 * layout::fontPixelHeight(velmora::screenDpi()));
+}

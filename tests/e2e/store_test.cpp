@@ -22,27 +22,23 @@ struct Win32StoreTest : ::testing::Test {
     void address(std::int32_t root, const std::string& key, const std::string& name)
     {
         reg.setRootKey(root);
-        reg.setKeyPath(key);
-        reg.setValueName(name);
+        reg.setKeyPath(text(key));
+        reg.setValueName(text(name));
     }
     void write(std::int32_t root, const std::string& key, const std::string& name, std::int32_t type, const Value& v)
     {
         reg.setRootKey(root);
-        reg.setKeyPath(key);
+        reg.setKeyPath(text(key));
         reg.setValueType(type);
-        reg.setValueName(name);
+        reg.setValueName(text(name));
         reg.setValue(v);
-        reg.WriteValue();
+        ASSERT_TRUE(reg.WriteValue().ok());
     }
+    void readOk() { ASSERT_TRUE(reg.ReadValue().ok()); }
     std::int32_t readFailure(std::int32_t root, const std::string& key, const std::string& name)
     {
         address(root, key, name);
-        try {
-            reg.ReadValue();
-        } catch (const RuntimeError& e) {
-            return e.number();
-        }
-        return 0;
+        return reg.ReadValue().number();
     }
 };
 
@@ -57,11 +53,13 @@ TEST_F(Win32StoreTest, NumbersRoundTripAsTextAndAsDword)
         EXPECT_EQ(e2e::readValue(hive::LocalMachine, kKey, "CheckClk"), storedDword(static_cast<std::uint32_t>(n)));
 
         address(hive::LocalMachine, kKey, "Grxclock");
-        reg.ReadValue();
-        EXPECT_EQ(reg.value(), Value::text(std::to_string(n)));
-        EXPECT_EQ(toLong(reg.value()), n);
+        readOk();
+        EXPECT_EQ(reg.value(), Value::text(text(std::to_string(n))));
+        std::int32_t back = 0;
+        EXPECT_TRUE(toLong(reg.value(), '.', back).ok());
+        EXPECT_EQ(back, n);
         address(hive::LocalMachine, kKey, "CheckClk");
-        reg.ReadValue();
+        readOk();
         EXPECT_EQ(reg.value(), Value::long32(n));
     }
 }
@@ -74,23 +72,25 @@ TEST_F(Win32StoreTest, WriteCreatesMissingKeysInBothHives)
     EXPECT_EQ(e2e::readValue(hive::CurrentConfig, "Display\\Settings", "Advanced"), storedDword(1));
     EXPECT_EQ(e2e::readValue(hive::LocalMachine, kKey + "\\Deeper\\Still", "V"), storedText("3"));
     address(hive::CurrentConfig, "Display\\Settings", "Advanced");
-    reg.ReadValue();
-    EXPECT_EQ(toText(reg.value()), "1");
+    readOk();
+    Text shown;
+    EXPECT_TRUE(toText(reg.value(), shown).ok());
+    EXPECT_EQ(shown, "1");
 }
 
 TEST_F(Win32StoreTest, MissingKeysAndRemovedValuesFailToRead)
 {
-    EXPECT_EQ(readFailure(hive::LocalMachine, "System\\No\\Such\\Key", "Grxclock"), err::ObjectErrorBase + 2);
+    EXPECT_EQ(readFailure(hive::LocalMachine, "System\\No\\Such\\Key", "Grxclock"), err::RegistryErrorBase + 2);
     write(hive::LocalMachine, kKey, "SSTH3_SWAPINTERVAL", 0, Value::integer(0));
     EXPECT_EQ(readFailure(hive::LocalMachine, kKey, "SSTH3_SWAPINTERVAL"), 0);
     address(hive::LocalMachine, kKey, "SSTH3_SWAPINTERVAL");
-    reg.DeleteValue();
-    EXPECT_EQ(readFailure(hive::LocalMachine, kKey, "SSTH3_SWAPINTERVAL"), err::ObjectErrorBase + 2);
+    EXPECT_TRUE(reg.DeleteValue().ok());
+    EXPECT_EQ(readFailure(hive::LocalMachine, kKey, "SSTH3_SWAPINTERVAL"), err::RegistryErrorBase + 2);
     // Removing what is not there, value or key, changes nothing and is no failure.
     const auto before = e2e::exportKeys();
-    reg.DeleteValue();
+    EXPECT_TRUE(reg.DeleteValue().ok());
     address(hive::LocalMachine, "System\\No\\Such\\Key", "X");
-    reg.DeleteValue();
+    EXPECT_TRUE(reg.DeleteValue().ok());
     EXPECT_EQ(e2e::exportKeys(), before);
 }
 
@@ -99,17 +99,17 @@ TEST_F(Win32StoreTest, ReadsLargeAndUnusualData)
     e2e::applyRegText("REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\" + kKey +
                       "]\n\"Bin\"=hex:01,02,03\n\"Multi\"=hex(7):61,00,62,00,00\n\"Exp\"=hex(2):25,41,25,00\n");
     std::string big(70000, 'x');
-    write(hive::LocalMachine, kKey, "Big", 0, Value::text(big));
+    write(hive::LocalMachine, kKey, "Big", 0, Value::text(text(big)));
     address(hive::LocalMachine, kKey, "Big");
-    reg.ReadValue();
-    EXPECT_EQ(reg.value(), Value::text(big));
+    readOk();
+    EXPECT_EQ(reg.value(), Value::text(text(big)));
     address(hive::LocalMachine, kKey, "Bin");
-    reg.ReadValue();
+    readOk();
     EXPECT_TRUE(reg.value().isNull());
     address(hive::LocalMachine, kKey, "Multi");
-    reg.ReadValue();
+    readOk();
     EXPECT_TRUE(reg.value().isNull());
     address(hive::LocalMachine, kKey, "Exp");
-    reg.ReadValue();
+    readOk();
     EXPECT_EQ(reg.value(), Value::text("%A%"));
 }

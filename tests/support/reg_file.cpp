@@ -1,5 +1,7 @@
 #include "tests/support/reg_file.h"
 
+#include "tests/support/std_text.h"
+
 #include <stdexcept>
 
 namespace velmora {

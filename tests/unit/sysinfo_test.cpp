@@ -1,3 +1,5 @@
+// The About box's lookup of the System Information tool: how it reads the
+// registry's bytes as text, and in which order it tries to start the tool.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -5,204 +7,128 @@
 #include <set>
 
 #include "about/sysinfo.h"
-#include "registry/errors.h"
+#include "tests/support/std_text.h"
 
 using namespace velmora;
 using namespace velmora::about;
 
 namespace {
 
-// The system as the lookup sees it: values by key and name, the files the
-// file test finds, the programs that start. Everything asked is recorded.
+// The system as the lookup sees it; everything asked is recorded.
 struct FakeSystem : SysInfoSystem {
     std::map<std::pair<std::string, std::string>, StoredValue> values;
     std::set<std::string> normalFiles, programs;
     std::vector<std::string> queried, tested, started, messages;
 
-    std::optional<StoredValue> queryValue(std::uint32_t root, const std::string& key, const std::string& name,
-                                          std::size_t capacity) override
+    bool queryValue(std::uint32_t root, const Text& key, const Text& name, std::size_t capacity,
+                    StoredValue& out) override
     {
-        queried.push_back(name);
-        const auto it = values.find({key, name});
-        if (root != kLocalMachine || it == values.end()) return std::nullopt;
-        if (it->second.data.size() > capacity) return std::nullopt;  // as the system: more data than room
-        return it->second;
+        queried.push_back(str(name));
+        const auto it = values.find({str(key), str(name)});
+        if (root != kLocalMachine || it == values.end() || it->second.data.size() > capacity) return false;
+        out = it->second;
+        return true;
     }
-    bool normalFileExists(const std::string& path) override
+    bool normalFileExists(const Text& path) override
     {
-        tested.push_back(path);
-        return normalFiles.count(path) > 0;
+        tested.push_back(str(path));
+        return normalFiles.count(str(path)) > 0;
     }
-    void startProgram(const std::string& path) override
+    Status startProgram(const Text& path) override
     {
-        started.push_back(path);
-        if (!programs.count(path)) throw RuntimeError(53, "File not found");
+        started.push_back(str(path));
+        return programs.count(str(path)) ? Status() : Status(53, "File not found");
     }
-    void showMessage(const std::string& text, const std::string& caption) override
+    void showMessage(const Text& text, const Text& caption) override
     {
-        messages.push_back(caption + ": " + text);
+        messages.push_back(str(caption) + ": " + str(text));
     }
-
-    void set(const char* key, const char* name, StoredValue v) { values[{key, name}] = std::move(v); }
-    void setPath(StoredValue v) { set(kInfoKey, kInfoValue, std::move(v)); }
-    void setFolder(const std::string& folder) { set(kLocationKey, kLocationValue, storedText(folder)); }
+    void setPath(StoredValue v) { values[{kInfoKey, kInfoValue}] = std::move(v); }
+    void setFolder(const std::string& folder) { values[{kLocationKey, kLocationValue}] = storedText(folder); }
 };
 
 const std::string kMessage = "Velmora: System Information Is Unavailable At This Time";
-
-StoredValue raw(std::uint32_t type, Bytes data) { return {type, std::move(data)}; }
-
-struct GetKeyValueTest : ::testing::Test {
-    FakeSystem sys;
-    std::string text = "before";
-
-    bool read(StoredValue v)
-    {
-        sys.setPath(std::move(v));
-        return GetKeyValue(sys, kLocalMachine, kInfoKey, kInfoValue, text);
-    }
-};
+const std::string kTool = "C:\\Tools\\MSINFO32.EXE";
 
 }  // namespace
 
-TEST_F(GetKeyValueTest, TextLosesOnlyATerminatingZero)
+TEST(GetKeyValue, TextLosesATerminatingZeroAndADwordReadsAsItsSignedNumber)
 {
-    EXPECT_TRUE(read(storedText("C:\\Tools\\info.exe")));
-    EXPECT_EQ(text, "C:\\Tools\\info.exe");
-    EXPECT_TRUE(read(raw(regtype::Sz, {'a', 'b', 'c'})));
-    EXPECT_EQ(text, "abc");
-    EXPECT_TRUE(read(raw(regtype::Sz, {'a', 0, 0})));
-    EXPECT_EQ(text, std::string("a\0", 2));
-    EXPECT_TRUE(read(raw(regtype::Sz, {0})));
-    EXPECT_EQ(text, "");
-}
-
-TEST_F(GetKeyValueTest, DwordBecomesDecimalThroughItsHexadecimalText)
-{
-    const std::pair<Bytes, std::string> cases[] = {
-        {{0x01, 0x00, 0x00, 0x00}, "1"},            // the last zero byte goes first: "&h000001"
-        {{0x00, 0x00, 0x00, 0x00}, "0"},
-        {{0xFF, 0xFF, 0xFF, 0x00}, "16777215"},     // "&hFFFFFF"
-        {{0x78, 0x56, 0x34, 0x12}, "305419896"},
-        {{0xFF, 0xFF, 0xFF, 0xFF}, "-1"},           // eight digits are a signed Long
-        {{0x00, 0x00, 0x00, 0x80}, "-2147483648"},
-        {{0xFF, 0xFF, 0x00, 0x00}, "-1"},           // what fits 16 bits is a signed Integer
-        {{0x00, 0x80, 0x00, 0x00}, "-32768"},
-        {{0x00, 0x00, 0x01, 0x00}, "65536"},
-        {{0x00}, "&h"},                             // no digits: no number, the text stays
-        {{0x05, 0, 0, 0, 0, 0, 0, 0}, "5"},         // leading zero digits change nothing
+    const struct {
+        StoredValue data;
+        std::string text;  // "before": left as it was
+    } cases[] = {
+        {storedText("C:\\Tools\\info.exe"), "C:\\Tools\\info.exe"},
+        {{regtype::Sz, {'a', 'b', 'c'}}, "abc"},
+        {{regtype::Sz, {'a', 0, 0}}, std::string("a\0", 2)},
+        {{regtype::Dword, {0x01, 0, 0, 0}}, "1"},
+        {{regtype::Dword, {0x78, 0x56, 0x34, 0x12}}, "305419896"},
+        {{regtype::Dword, {0xFF, 0xFF, 0xFF, 0xFF}}, "-1"},
+        {{regtype::Dword, {0xFF, 0xFF, 0, 0}}, "-1"},  // what fits 16 bits is a signed 16-bit number
+        {{regtype::Dword, {0x00, 0x80, 0, 0}}, "-32768"},
+        {{regtype::Dword, {0, 0, 0x01, 0}}, "65536"},
+        {{regtype::Dword, {0}}, "&h"},  // no digits: no number
+        {{regtype::Dword, {5, 0, 0, 0, 0, 0, 0, 0}}, "5"},
+        {{regtype::ExpandSz, {'x', 0}}, "before"},
+        {{regtype::Binary, {'x', 0}}, "before"},
     };
-    for (const auto& [bytes, expected] : cases) {
-        text = "before";
-        EXPECT_TRUE(read(raw(regtype::Dword, bytes)));
-        EXPECT_EQ(text, expected) << bytes.size() << " bytes";
-    }
-    try {
-        read(raw(regtype::Dword, {0x01, 0, 0, 0, 0x01}));
-        ADD_FAILURE() << "more than 32 bits must overflow";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), err::Overflow);
-    }
-}
-
-TEST_F(GetKeyValueTest, OtherTypesCountAsReadButLeaveTheText)
-{
-    for (std::uint32_t type : {regtype::ExpandSz, regtype::Binary, regtype::MultiSz, regtype::None}) {
-        EXPECT_TRUE(read(raw(type, {'x', 0})));
-        EXPECT_EQ(text, "before") << type;
-    }
-}
-
-TEST_F(GetKeyValueTest, UnreadableValueIsFalseWithEmptyText)
-{
-    EXPECT_FALSE(GetKeyValue(sys, kLocalMachine, kInfoKey, kInfoValue, text));
-    EXPECT_EQ(text, "");
-
-    text = "before";
-    EXPECT_FALSE(read(raw(regtype::Sz, Bytes(1025, 'a'))));  // a 1024-byte buffer
-    EXPECT_EQ(text, "");
-    EXPECT_TRUE(read(raw(regtype::Sz, Bytes(1024, 'a'))));
-    EXPECT_EQ(text, std::string(1024, 'a'));
-}
-
-TEST_F(GetKeyValueTest, NoDataAtAllRaisesError5)
-{
-    try {
-        read(raw(regtype::Sz, {}));
-        ADD_FAILURE() << "no error";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), err::InvalidProcedureCall);
-    }
-}
-
-TEST(StartSysInfoTest, PathIsStartedAsItStandsEachTime)
-{
-    FakeSystem sys;
-    const std::string program = "C:\\Program Files\\Info\\info.exe";
-    sys.setPath(storedText(program));
-    sys.programs = {program};
-    sys.setFolder("C:\\Other");
-    sys.normalFiles = {"C:\\Other\\MSINFO32.EXE"};
-
-    StartSysInfo(sys);
-    StartSysInfo(sys);
-    EXPECT_EQ(sys.started, (std::vector<std::string>{program, program}));
-    EXPECT_EQ(sys.queried, (std::vector<std::string>{"PATH", "PATH"}));
-    EXPECT_TRUE(sys.tested.empty());
-    EXPECT_TRUE(sys.messages.empty());
-}
-
-TEST(StartSysInfoTest, PathToAMissingProgramGivesTheMessageWithoutTryingTheFolder)
-{
-    FakeSystem sys;
-    sys.setPath(storedText("C:\\Gone\\info.exe"));
-    sys.setFolder("C:\\Tools");
-    sys.normalFiles = {"C:\\Tools\\MSINFO32.EXE"};
-    sys.programs = {"C:\\Tools\\MSINFO32.EXE"};
-
-    StartSysInfo(sys);
-    EXPECT_EQ(sys.queried, std::vector<std::string>{"PATH"});
-    EXPECT_EQ(sys.messages, std::vector<std::string>{kMessage});
-}
-
-TEST(StartSysInfoTest, FolderIsTriedWhenThePathCannotBeRead)
-{
-    for (StoredValue path : {StoredValue{regtype::None, {}}, raw(regtype::Sz, Bytes(1025, 'a'))}) {
+    for (const auto& c : cases) {
         FakeSystem sys;
-        if (!path.data.empty()) sys.setPath(path);
+        sys.setPath(c.data);
+        Text got = "before";
+        bool found = false;
+        EXPECT_TRUE(GetKeyValue(sys, kLocalMachine, kInfoKey, kInfoValue, got, found).ok());
+        EXPECT_TRUE(found);
+        EXPECT_EQ(str(got), c.text);
+    }
+}
+
+TEST(GetKeyValue, UnreadableIsNotFoundAndStrangeDataFails)
+{
+    FakeSystem sys;
+    Text got = "before";
+    bool found = true;
+    EXPECT_TRUE(GetKeyValue(sys, kLocalMachine, kInfoKey, kInfoValue, got, found).ok());
+    EXPECT_FALSE(found);
+    EXPECT_EQ(got, "");
+    sys.setPath({regtype::Sz, Bytes(1025)});  // more than the lookup's buffer
+    EXPECT_TRUE(GetKeyValue(sys, kLocalMachine, kInfoKey, kInfoValue, got, found).ok());
+    EXPECT_FALSE(found);
+    sys.setPath({regtype::Sz, {}});
+    EXPECT_EQ(GetKeyValue(sys, kLocalMachine, kInfoKey, kInfoValue, got, found).number(), err::InvalidProcedureCall);
+    sys.setPath({regtype::Dword, {1, 0, 0, 0, 1}});
+    EXPECT_EQ(GetKeyValue(sys, kLocalMachine, kInfoKey, kInfoValue, got, found).number(), err::Overflow);
+}
+
+TEST(StartSysInfo, PathFirstThenTheFolderWhenItHoldsTheToolElseTheOneMessage)
+{
+    const struct {
+        const char* name;
+        std::function<void(FakeSystem&)> arrange;
+        std::vector<std::string> queried, started;
+        bool message;
+    } cases[] = {
+        {"path", [](FakeSystem& s) { s.setPath(storedText("C:\\Info\\i.exe")), s.programs = {"C:\\Info\\i.exe"}; },
+         {"PATH"}, {"C:\\Info\\i.exe"}, false},
+        {"path to a missing program: no folder", [](FakeSystem& s) { s.setPath(storedText("C:\\Gone\\i.exe")); },
+         {"PATH"}, {"C:\\Gone\\i.exe"}, true},
+        {"folder", [](FakeSystem&) {}, {"PATH", "MSINFO"}, {kTool}, false},
+        {"path too long: folder", [](FakeSystem& s) { s.setPath({regtype::Sz, Bytes(1025)}); },
+         {"PATH", "MSINFO"}, {kTool}, false},
+        {"path with no data", [](FakeSystem& s) { s.setPath({regtype::Sz, {}}); }, {"PATH"}, {}, true},
+        {"path beyond 32 bits", [](FakeSystem& s) { s.setPath({regtype::Dword, {1, 2, 3, 4, 5}}); }, {"PATH"}, {}, true},
+        {"folder without the tool", [](FakeSystem& s) { s.normalFiles.clear(); }, {"PATH", "MSINFO"}, {}, true},
+        {"tool that will not start", [](FakeSystem& s) { s.programs.clear(); }, {"PATH", "MSINFO"}, {kTool}, true},
+        {"neither value", [](FakeSystem& s) { s.values.clear(); }, {"PATH", "MSINFO"}, {}, true},
+    };
+    for (const auto& c : cases) {
+        FakeSystem sys;
         sys.setFolder("C:\\Tools");
-        sys.normalFiles = {"C:\\Tools\\MSINFO32.EXE"};
-        sys.programs = sys.normalFiles;
-
+        sys.normalFiles = sys.programs = {kTool};
+        c.arrange(sys);
         StartSysInfo(sys);
-        EXPECT_EQ(sys.queried, (std::vector<std::string>{"PATH", "MSINFO"}));
-        EXPECT_EQ(sys.tested, std::vector<std::string>{"C:\\Tools\\MSINFO32.EXE"});
-        EXPECT_EQ(sys.started, std::vector<std::string>{"C:\\Tools\\MSINFO32.EXE"});
-        EXPECT_TRUE(sys.messages.empty());
-    }
-}
-
-TEST(StartSysInfoTest, EveryOtherFailureEndsInTheOneMessage)
-{
-    const std::pair<const char*, std::function<void(FakeSystem&)>> cases[] = {
-        {"neither value", [](FakeSystem&) {}},
-        {"folder without the program", [](FakeSystem& s) { s.setFolder("C:\\Tools"); }},
-        {"path with no data", [](FakeSystem& s) {
-             s.setPath(raw(regtype::Sz, {}));
-             s.setFolder("C:\\Tools");
-             s.normalFiles = s.programs = {"C:\\Tools\\MSINFO32.EXE"};
-         }},
-        {"path of another type", [](FakeSystem& s) { s.setPath(storedText("C:\\info.exe", regtype::ExpandSz)); }},
-        {"path too large a number", [](FakeSystem& s) { s.setPath(raw(regtype::Dword, {1, 2, 3, 4, 5})); }},
-        {"program found but not startable", [](FakeSystem& s) {
-             s.setFolder("C:\\Tools");
-             s.normalFiles = {"C:\\Tools\\MSINFO32.EXE"};
-         }},
-    };
-    for (const auto& [name, arrange] : cases) {
-        FakeSystem sys;
-        arrange(sys);
-        StartSysInfo(sys);
-        EXPECT_EQ(sys.messages, std::vector<std::string>{kMessage}) << name;
+        EXPECT_EQ(sys.queried, c.queried) << c.name;
+        EXPECT_EQ(sys.started, c.started) << c.name;
+        EXPECT_EQ(sys.messages, c.message ? std::vector<std::string>{kMessage} : std::vector<std::string>{}) << c.name;
     }
 }

@@ -1,0 +1,91 @@
+#include "registry/text.h"
+
+namespace velmora {
+
+std::size_t lengthOf(const char* s)
+{
+    std::size_t n = 0;
+    while (s[n]) ++n;
+    return n;
+}
+
+bool sameText(const char* a, const char* b)
+{
+    while (*a && *a == *b) ++a, ++b;
+    return *a == *b;
+}
+
+Text::Text(const char* s) { append(s, lengthOf(s)); }
+
+void Text::reserve(std::size_t n)
+{
+    if (n <= capacity_ && data_) return;
+    const std::size_t capacity = n > capacity_ * 2 ? n : capacity_ * 2;
+    char* grown = new char[capacity + 1];
+    for (std::size_t i = 0; i < size_; ++i) grown[i] = data_[i];
+    grown[size_] = 0;
+    delete[] data_;
+    data_ = grown;
+    capacity_ = capacity;
+}
+
+Text& Text::append(const char* s, std::size_t n)
+{
+    reserve(size_ + n);
+    for (std::size_t i = 0; i < n; ++i) data_[size_ + i] = s[i];
+    size_ += n;
+    data_[size_] = 0;
+    return *this;
+}
+
+Text& Text::operator+=(const char* s) { return append(s, lengthOf(s)); }
+
+void Text::resize(std::size_t n)
+{
+    reserve(n);
+    for (std::size_t i = size_; i < n; ++i) data_[i] = 0;
+    size_ = n;
+    data_[size_] = 0;
+}
+
+bool Text::contains(char c) const
+{
+    for (std::size_t i = 0; i < size_; ++i)
+        if (data_[i] == c) return true;
+    return false;
+}
+
+Text Text::number(std::int32_t v)
+{
+    // Unsigned, so that the lowest number has a magnitude too.
+    std::uint32_t magnitude = v < 0 ? 0u - static_cast<std::uint32_t>(v) : static_cast<std::uint32_t>(v);
+    char digits[11];
+    std::size_t n = 0;
+    do {
+        digits[n++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude);
+    Text t;
+    t.reserve(n + 1);
+    if (v < 0) t += '-';
+    while (n) t += digits[--n];
+    return t;
+}
+
+bool operator==(const Text& a, const Text& b)
+{
+    if (a.size_ != b.size_) return false;
+    for (std::size_t i = 0; i < a.size_; ++i)
+        if (a.data_[i] != b.data_[i]) return false;
+    return true;
+}
+
+bool operator==(const Text& a, const char* b)
+{
+    std::size_t i = 0;
+    for (; i < a.size_; ++i)
+        if (a.data_[i] != b[i] || !b[i]) return false;
+    return b[i] == 0;
+}
+
+}  // namespace velmora

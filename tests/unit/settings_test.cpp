@@ -1,0 +1,372 @@
+// The 49 setting procedures through the two sequences, as a user and the
+// driver see them: one table per tab, written from the behaviour (where each
+// value lives, which control shows it, its codes, its fallback, how "Apply"
+// stores it), drives the load cases and the apply cases alike.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+
+#include "app/form1.h"
+#include "tests/support/doubles.h"
+
+using namespace velmora;
+
+namespace {
+
+enum class Shape {
+    Text,      // the label shows the text without leading spaces; "Unknown"
+    Clock,     // the label shows the number and the slider follows; "Default"
+    Number,    // read as a number into the box; Apply writes 1 for checked, else 0
+    Flag,      // codes "0" and "1" exactly; Apply writes 1 for checked, else 0
+    Presence,  // any data checks the box; Apply writes its code or removes the value
+    Choice,    // codes select options exactly; Apply writes the selected option's code
+};
+
+struct Setting {
+    Shape shape;
+    std::int32_t hive;
+    std::string key, name;
+    const char* control;  // the label, box or frame that shows the value
+    std::vector<std::pair<std::string, std::string>> codes;  // stored code, what the control shows
+    std::string fallback;                                     // shown when the value cannot be read
+    std::uint32_t storedAs = regtype::Sz;
+};
+
+constexpr std::int32_t LM = hive::LocalMachine, CC = hive::CurrentConfig;
+const std::string kDriver = "System\\CurrentControlSet\\Services\\Class\\Display\\0000";
+const std::string kAdapter = kDriver + "\\shellex\\PropertySheetHandlers\\Edge Information\\Data\\Adapter";
+const std::string kDefault = kDriver + "\\DEFAULT", kD3D = kDriver + "\\D3D", kGlide = kDriver + "\\Glide";
+const std::string kDisplay = "Display\\Settings";
+using Codes = std::vector<std::pair<std::string, std::string>>;
+const Codes kBox = {{"0", "0"}, {"1", "1"}};
+
+// In the order of the load sequence.
+const std::vector<Setting> kSettings = {
+    // Information
+    {Shape::Text, LM, kDriver, "DriverDesc", "Label11", {{"Voodoo3 3000 AGP", "Voodoo3 3000 AGP"}}, "Unknown"},
+    {Shape::Text, LM, kDriver, "ProviderName", "Label12", {{"3dfx", "3dfx"}}, "Unknown"},
+    {Shape::Text, LM, kAdapter, "BIOS Version", "Label13", {{"2.18", "2.18"}}, "Unknown"},
+    {Shape::Text, LM, kDriver, "Ver", "Label14", {{"4.12", "4.12"}}, "Unknown"},
+    {Shape::Text, LM, kDriver, "DriverDate", "Label15", {{"11-15-2000", "11-15-2000"}}, "Unknown"},
+    {Shape::Text, LM, kAdapter, "Bus Type", "Label16", {{"AGP", "AGP"}}, "Unknown"},
+    {Shape::Text, LM, kAdapter, "Memory Type", "Label17", {{"SDRAM", "SDRAM"}}, "Unknown"},
+    {Shape::Text, LM, kAdapter, "Total Video Memory", "Label18", {{"16 MB", "16 MB"}}, "Unknown"},
+    {Shape::Text, LM, kAdapter, "LCD", "Label19", {{"No", "No"}}, "Unknown"},
+    {Shape::Text, LM, kAdapter, "TV Out", "Label20", {{"Yes", "Yes"}}, "Unknown"},
+    // Overclock
+    {Shape::Clock, LM, kDefault, "Grxclock", "Label23", {{"180", "180"}, {"250", "250"}}, "Default"},
+    {Shape::Number, LM, kDefault, "CheckClk", "Check1", kBox, "1", regtype::Dword},
+    // DirectX Options
+    {Shape::Presence, LM, kD3D, "SSTH3_SWAPINTERVAL", "Check2", {{"0", "1"}}, "0"},
+    {Shape::Number, LM, kD3D, "SSTH3_ANTIALIAS", "Check3", kBox, "0"},
+    {Shape::Choice, LM, kD3D, "SSTH3_OVERLAYMODE", "Frame4", {{"2", "Option1"}, {"1", "Option2"}, {"3", "Option3"}}, "Option2"},
+    {Shape::Choice, LM, kD3D, "SSTH3_ALPHADITHERMODE", "Frame5", {{"2", "Option4"}, {"1", "Option5"}, {"3", "Option6"}}, "Option5"},
+    // Glide Options
+    {Shape::Presence, LM, kGlide, "FX_GLIDE_SWAPINTERVAL", "Check4", {{"0", "1"}}, "0"},
+    {Shape::Presence, LM, kGlide, "FX_GLIDE_NO_SPLASH", "Check5", {{"1", "1"}}, "0"},
+    {Shape::Presence, LM, kGlide, "FX_GLIDE_LOD_DITHER", "Check6", {{"1", "1"}}, "0"},
+    {Shape::Presence, LM, kGlide, "FX_GLIDE_ALLOC_COLOR", "Check7", {{"3", "1"}}, "0"},
+    {Shape::Presence, LM, kGlide, "FX_GLIDE_TMU_MEMSIZE", "Check8", {{"2", "1"}}, "0"},
+    {Shape::Choice, LM, kGlide, "SSTH3_OVERLAYMODE", "Frame7", {{"2", "Option7"}, {"1", "Option8"}, {"3", "Option9"}}, "Option7"},
+    {Shape::Choice, LM, kGlide, "SSTH3_ALPHADITHERMODE", "Frame8", {{"2", "Option10"}, {"1", "Option11"}, {"3", "Option12"}}, "Option10"},
+    // Windows Options
+    {Shape::Flag, CC, kDisplay, "Advanced", "Check9", kBox, "0", regtype::Dword},
+    {Shape::Choice, CC, kDisplay, "RefreshRate", "Frame10", {{"0", "Option13"}, {"-1", "Option14"}}, "Option13"},
+};
+
+const Setting& setting(const std::string& control)
+{
+    for (const Setting& s : kSettings)
+        if (s.control == control) return s;
+    throw std::logic_error(control);
+}
+
+using View = std::map<std::string, std::string>;
+
+struct Window {
+    explicit Window(char decimalSeparator = '.') : form(reg, ui.controls(), decimalSeparator) {}
+    MemoryStore store;
+    RegEdit reg{store};
+    MemoryForm1Controls ui;
+    Form1 form;
+
+    std::vector<std::pair<std::string, MemoryOptionButton*>> options()
+    {
+        return {{"Option1", &ui.Option1},   {"Option2", &ui.Option2},   {"Option3", &ui.Option3},
+                {"Option4", &ui.Option4},   {"Option5", &ui.Option5},   {"Option6", &ui.Option6},
+                {"Option7", &ui.Option7},   {"Option8", &ui.Option8},   {"Option9", &ui.Option9},
+                {"Option10", &ui.Option10}, {"Option11", &ui.Option11}, {"Option12", &ui.Option12},
+                {"Option13", &ui.Option13}, {"Option14", &ui.Option14}};
+    }
+    std::vector<MemoryCheckBox*> boxes()
+    {
+        return {&ui.Check1, &ui.Check2, &ui.Check3, &ui.Check4, &ui.Check5,
+                &ui.Check6, &ui.Check7, &ui.Check8, &ui.Check9};
+    }
+    std::vector<MemoryLabel*> labels()
+    {
+        return {&ui.Label11, &ui.Label12, &ui.Label13, &ui.Label14, &ui.Label15, &ui.Label16,
+                &ui.Label17, &ui.Label18, &ui.Label19, &ui.Label20, &ui.Label23};
+    }
+    static const char* frameOf(int option)
+    {
+        return option <= 3 ? "Frame4" : option <= 6 ? "Frame5" : option <= 9 ? "Frame7" : option <= 12 ? "Frame8" : "Frame10";
+    }
+
+    // What a user sees: each label, the slider, each box and each frame's selection.
+    View view()
+    {
+        View v;
+        const char* labelNames[] = {"Label11", "Label12", "Label13", "Label14", "Label15", "Label16",
+                                    "Label17", "Label18", "Label19", "Label20", "Label23"};
+        for (std::size_t i = 0; i < labels().size(); ++i) v[labelNames[i]] = str(labels()[i]->caption());
+        v["Slider1"] = std::to_string(ui.Slider1.value());
+        for (std::size_t i = 0; i < boxes().size(); ++i) v["Check" + std::to_string(i + 1)] = std::to_string(boxes()[i]->value());
+        for (int i = 0; i < 14; ++i) {
+            auto& frame = v[frameOf(i + 1)];
+            if (frame.empty()) frame = "none";
+            if (options()[i].second->value()) frame = options()[i].first;
+        }
+        return v;
+    }
+    // Shows `shown` in the control, as a user would leave it.
+    void show(const char* control, const std::string& shown)
+    {
+        if (control[0] == 'C') {
+            ASSERT_TRUE(boxes()[std::stoul(control + 5) - 1]->setValue(std::stoi(shown)).ok());
+        }
+        for (auto& [name, option] : options()) {
+            if (name == shown) {
+                ASSERT_TRUE(option->setValue(true).ok());
+            }
+        }
+    }
+    // Makes the control refuse every change.
+    void refuse(const std::string& control)
+    {
+        const char* labelNames[] = {"Label11", "Label12", "Label13", "Label14", "Label15", "Label16",
+                                    "Label17", "Label18", "Label19", "Label20", "Label23"};
+        for (std::size_t i = 0; i < labels().size(); ++i) labels()[i]->refuse = control == labelNames[i];
+        for (std::size_t i = 0; i < boxes().size(); ++i) boxes()[i]->refuse = control == "Check" + std::to_string(i + 1);
+        for (auto& [name, option] : options()) option->refuse = control == name;
+    }
+    void put(const Setting& s, const StoredValue& v) { store.set(s.hive, s.key, s.name, v); }
+    std::optional<StoredValue> stored(const Setting& s) const { return store.get(s.hive, s.key, s.name); }
+};
+
+// What "Apply" stores for a setting while the window shows `v`; `before` is
+// what was stored, which a choice with no option selected leaves alone.
+std::optional<StoredValue> applied(const Setting& s, const View& v, const std::optional<StoredValue>& before)
+{
+    auto flag = [&](bool on) { return s.storedAs == regtype::Dword ? storedDword(on) : storedText(on ? "1" : "0"); };
+    switch (s.shape) {
+    case Shape::Text: return before;
+    case Shape::Clock: return storedText(v.at("Slider1"));
+    case Shape::Number:
+    case Shape::Flag: return flag(v.at(s.control) == "1");
+    case Shape::Presence:
+        if (v.at(s.control) == "1") return storedText(s.codes[0].first);
+        return std::nullopt;
+    case Shape::Choice:
+        for (const auto& [code, option] : s.codes)
+            if (v.at(s.control) == option) return storedText(code);
+        return before;
+    }
+    return before;
+}
+
+View fallbacks()
+{
+    Window w;
+    View v = w.view();
+    for (const Setting& s : kSettings) v[s.control] = s.fallback;
+    return v;
+}
+
+}  // namespace
+
+TEST(Settings, AnEmptyRegistryShowsEveryFallbackAndApplyWritesThem)
+{
+    Window w;
+    ASSERT_TRUE(w.form.Form_Load().ok());
+    EXPECT_EQ(w.view(), fallbacks());
+    ASSERT_TRUE(w.form.Command1_Click().ok());
+    for (const Setting& s : kSettings) EXPECT_EQ(w.stored(s), applied(s, w.view(), std::nullopt)) << s.name;
+}
+
+TEST(Settings, EachCodeLoadsIntoItsControlAndApplyWritesItBack)
+{
+    for (const Setting& s : kSettings)
+        for (const auto& [code, shown] : s.codes) {
+            // A number read back is compared by its decimal text, so a DWORD selects as its text does.
+            std::vector<StoredValue> forms = {storedText(code)};
+            if (s.shape != Shape::Text && s.shape != Shape::Presence) forms.push_back(storedDword(std::stoi(code)));
+            for (const StoredValue& data : forms) {
+                Window w;
+                w.put(s, data);
+                ASSERT_TRUE(w.form.Form_Load().ok());
+                View expected = fallbacks();
+                expected[s.control] = shown;
+                if (s.shape == Shape::Clock) expected["Slider1"] = code;
+                EXPECT_EQ(w.view(), expected) << s.name << " " << code;
+                ASSERT_TRUE(w.form.Command1_Click().ok());
+                EXPECT_EQ(w.stored(s), applied(s, w.view(), data)) << s.name << " " << code;
+            }
+        }
+}
+
+TEST(Settings, ControlsTheUserChangesAreWrittenAsTheirCodes)
+{
+    for (const Setting& s : kSettings) {
+        if (s.shape == Shape::Text || s.shape == Shape::Clock) continue;
+        // A grayed box counts as not checked.
+        std::vector<std::string> states = {"2"};
+        for (const auto& code : s.codes) states.push_back(code.second);
+        for (const std::string& state : states) {
+            Window w;
+            w.put(s, {regtype::Binary, {0xEE}});
+            ASSERT_TRUE(w.form.Form_Load().ok());
+            if (state == "2" && s.shape == Shape::Choice) continue;
+            w.show(s.control, state);
+            const auto before = w.stored(s);
+            ASSERT_TRUE(w.form.Command1_Click().ok());
+            EXPECT_EQ(w.stored(s), applied(s, w.view(), before)) << s.name << " " << state;
+        }
+    }
+    Window w;
+    ASSERT_TRUE(w.ui.Slider1.setValue(250).ok());
+    ASSERT_TRUE(w.form.Slider1_Scroll().ok());
+    EXPECT_EQ(w.ui.Label23.caption(), "250");
+    ASSERT_TRUE(w.form.Command1_Click().ok());
+    EXPECT_EQ(w.stored(setting("Label23")), storedText("250"));
+}
+
+TEST(Settings, DataThatIsNoCodeShowsAsItsShapeSays)
+{
+    const struct {
+        const char* control;
+        StoredValue data;
+        const char* shown;
+        const char* slider = "143";
+    } cases[] = {
+        {"Label11", storedText("   Card 3  "), "Card 3  "},
+        {"Label11", storedText("\t Card"), "\t Card"},
+        {"Label14", storedText(""), ""},
+        {"Label18", storedDword(16777216), "16777216"},
+        {"Label13", {regtype::Binary, {1, 2}}, "Unknown"},
+        {"Label23", storedText(" 180"), "180", "180"},
+        {"Label23", storedText("200.4"), "200.4", "200"},
+        {"Label23", storedText("300"), "Default"},
+        {"Label23", storedText("142"), "Default"},
+        {"Label23", storedText("Default"), "Default"},
+        {"Check3", storedText(" 2 "), "2"},
+        {"Check1", storedText("3"), "1"},
+        {"Check1", storedText("-1"), "1"},
+        {"Check3", storedText("on"), "0"},
+        {"Check2", storedText(""), "1"},
+        {"Check8", {regtype::Binary, {}}, "1"},
+        {"Check9", storedText("2"), "0"},
+        {"Frame4", storedText("01"), "none"},
+        {"Frame7", storedText(" 1"), "none"},
+        {"Frame10", storedText("4"), "none"},
+        {"Frame5", {regtype::MultiSz, {'1', 0, 0}}, "Option5"},
+    };
+    for (const auto& c : cases) {
+        const Setting& s = setting(c.control);
+        Window w;
+        w.put(s, c.data);
+        ASSERT_TRUE(w.form.Form_Load().ok());
+        View expected = fallbacks();
+        expected[c.control] = c.shown;
+        expected["Slider1"] = c.slider;
+        EXPECT_EQ(w.view(), expected) << c.control << " " << c.shown;
+        // What a frame without a selection holds stays as it was.
+        ASSERT_TRUE(w.form.Command1_Click().ok());
+        if (s.shape == Shape::Choice) {
+            EXPECT_EQ(w.stored(s), applied(s, w.view(), c.data)) << c.control;
+        }
+    }
+    // The decimal separator is the user's.
+    Window comma(',');
+    comma.put(setting("Label23"), storedText("200,6"));
+    ASSERT_TRUE(comma.form.Form_Load().ok());
+    EXPECT_EQ(comma.ui.Slider1.value(), 201);
+}
+
+namespace {
+
+// Every value stored with its first code, so that each step shows something
+// other than its fallback.
+std::unique_ptr<Window> stocked()
+{
+    auto w = std::make_unique<Window>();
+    for (const Setting& s : kSettings) w->put(s, storedText(s.codes[0].first));
+    return w;
+}
+
+}  // namespace
+
+TEST(FailureAtEveryStep, ALoadStepThatCannotReadShowsItsFallbackAndTheRestGoOn)
+{
+    auto clean = stocked();
+    ASSERT_TRUE(clean->form.Form_Load().ok());
+    ASSERT_EQ(clean->store.calls.size(), kSettings.size());
+    for (std::size_t i = 0; i < kSettings.size(); ++i) {
+        const MemoryStore::Call& c = clean->store.calls[i];
+        EXPECT_TRUE(c.op == MemoryStore::Op::Read && c.hive == kSettings[i].hive && c.key == kSettings[i].key &&
+                    c.name == kSettings[i].name)
+            << "step " << i + 1 << " reads " << c.key << "\\" << c.name;
+
+        auto w = stocked();
+        w->store.fails = [i](std::size_t index, const MemoryStore::Call&) { return index == i; };
+        ASSERT_TRUE(w->form.Form_Load().ok());
+        View expected = clean->view();
+        expected[kSettings[i].control] = kSettings[i].fallback;
+        if (kSettings[i].shape == Shape::Clock) expected["Slider1"] = "143";
+        EXPECT_EQ(w->view(), expected) << kSettings[i].name;
+        EXPECT_EQ(w->store.calls.size(), kSettings.size());
+    }
+}
+
+TEST(FailureAtEveryStep, AFallbackThatFailsStopsTheLoadWithItsError)
+{
+    for (std::size_t i = 0; i < kSettings.size(); ++i) {
+        auto w = stocked();
+        w->store.fails = [i](std::size_t index, const MemoryStore::Call&) { return index == i; };
+        const std::string& fallback = kSettings[i].fallback;
+        w->refuse(fallback.rfind("Option", 0) == 0 ? fallback : kSettings[i].control);
+        EXPECT_EQ(w->form.Form_Load().number(), err::InvalidPropertyValue) << kSettings[i].name;
+        EXPECT_EQ(w->store.calls.size(), i + 1) << kSettings[i].name;
+    }
+}
+
+TEST(FailureAtEveryStep, AnApplyStepThatFailsChangesOnlyItsOwnValue)
+{
+    auto arranged = [] {
+        auto w = stocked();
+        for (const Setting& s : kSettings) w->put(s, {regtype::Binary, {0xEE}});
+        EXPECT_TRUE(w->form.Form_Load().ok());
+        // Boxes and options set so that writes, removals and untouched frames all happen.
+        for (const char* box : {"Check1", "Check2", "Check5", "Check9"}) w->show(box, "1");
+        for (const char* option : {"Option3", "Option4", "Option12", "Option14"}) w->show("", option);
+        w->store.calls.clear();
+        return w;
+    };
+    auto clean = arranged();
+    const auto before = clean->store.values;
+    ASSERT_TRUE(clean->form.Command1_Click().ok());
+    for (std::size_t k = 0; k < clean->store.calls.size(); ++k) {
+        const MemoryStore::Call& failing = clean->store.calls[k];
+        const auto at = MemoryStore::place(failing.hive, failing.key, failing.name);
+        auto expected = clean->store.values;
+        if (before.count(at)) expected[at] = before.at(at);
+        else expected.erase(at);
+
+        auto w = arranged();
+        w->store.fails = [k](std::size_t index, const MemoryStore::Call&) { return index == k; };
+        ASSERT_TRUE(w->form.Command1_Click().ok());
+        EXPECT_EQ(w->store.calls.size(), clean->store.calls.size()) << failing.name;
+        EXPECT_EQ(w->store.values, expected) << failing.key << "\\" << failing.name;
+    }
+}
