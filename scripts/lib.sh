@@ -9,7 +9,7 @@ velmora_packages() {
     echo cmake ninja-build g++ libgtest-dev googletest \
         g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 \
         wine wine64 wine32:i386 fonts-wine xvfb xauth x11-utils imagemagick \
-        clang-14 libclang-rt-14-dev
+        clang-14 libclang-rt-14-dev qemu-user-static
 }
 
 # Installs what is missing (as root), or says exactly what to run.
@@ -31,17 +31,53 @@ velmora_install() {
     DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# Whether this kernel runs 32-bit processes (some virtual machines' do not).
+velmora_runs_i386() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
+
 # The architecture the program runs as under Wine here: i686, as on the real
 # machine, wherever this kernel runs 32-bit processes; otherwise the same
 # sources built for x86_64 under 64-bit Wine. VELMORA_ARCH overrides.
 velmora_arch() {
     if [ -n "${VELMORA_ARCH:-}" ]; then
         echo "$VELMORA_ARCH"
-    elif /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    elif velmora_runs_i386; then
         echo i686
     else
         echo x86_64
     fi
+}
+
+# Where the kernel runs no 32-bit processes, Debian's qemu-user-static runs
+# them under emulation: registered with binfmt_misc for this run only (as
+# root), and removed by velmora_unemulate_i386. A registration of that name
+# that was there before is used and left in place.
+VELMORA_BINFMT=/proc/sys/fs/binfmt_misc
+VELMORA_BINFMT_NAME=velmora-i386
+VELMORA_BINFMT_MOUNTED=
+VELMORA_BINFMT_OURS=
+velmora_emulate_i386() {
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "registering the i386 emulator with binfmt_misc needs root" >&2
+        return 1
+    fi
+    if [ ! -e "$VELMORA_BINFMT/register" ]; then
+        mount -t binfmt_misc binfmt_misc "$VELMORA_BINFMT" || return 1
+        VELMORA_BINFMT_MOUNTED=1
+    fi
+    [ -e "$VELMORA_BINFMT/$VELMORA_BINFMT_NAME" ] && return 0
+    # i386 ELF executables and shared objects, the interpreter opened at
+    # registration (F) so that it serves inside any mount namespace too.
+    echo ":$VELMORA_BINFMT_NAME:M::"'\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff'":/usr/bin/qemu-i386-static:F" \
+        >"$VELMORA_BINFMT/register" || return 1
+    VELMORA_BINFMT_OURS=1
+}
+velmora_unemulate_i386() {
+    if [ -n "$VELMORA_BINFMT_OURS" ] && [ -e "$VELMORA_BINFMT/$VELMORA_BINFMT_NAME" ]; then
+        echo -1 >"$VELMORA_BINFMT/$VELMORA_BINFMT_NAME"
+    fi
+    VELMORA_BINFMT_OURS=
+    [ -n "$VELMORA_BINFMT_MOUNTED" ] && umount "$VELMORA_BINFMT" 2>/dev/null
+    VELMORA_BINFMT_MOUNTED=
 }
 
 velmora_build_native() {  # folder, extra cmake arguments...
@@ -58,6 +94,8 @@ velmora_build_cross() {  # arch
     cmake --build "$dir"
 }
 
+# A win32 prefix for i686; otherwise a win64 one, whose 32-bit half also runs
+# i686 programs wherever the 32-bit loader runs (as under emulation).
 velmora_wine_env() {  # arch, prefix
     export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEPREFIX=$2
     if [ "$1" = i686 ]; then
@@ -124,8 +162,10 @@ velmora_xvfb() {
     return 1
 }
 
-# Stops only what this script started: its own prefix's server and X server.
+# Stops only what this script started: its own prefix's server and X
+# server, and its emulator registration.
 velmora_cleanup() {
     [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ] && wineserver -k 2>/dev/null || true
     [ -n "$VELMORA_XVFB_PID" ] && kill "$VELMORA_XVFB_PID" 2>/dev/null || true
+    velmora_unemulate_i386
 }
