@@ -20,7 +20,6 @@
 #include "registry/win32_store.h"
 #include "tests/support/doubles.h"
 #include "tests/e2e/harness.h"
-#include "tests/support/reg_file.h"
 
 namespace {
 
@@ -60,7 +59,7 @@ double startOnce(const std::string& exe, SIZE_T& peak)
     const double t0 = nowMs();
     if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) std::exit(2);
     WaitForInputIdle(pi.hProcess, 30000);
-    while (!e2e::visibleWindowOf(pi.dwProcessId)) Sleep(1);
+    while (!e2e::findWindow(pi.dwProcessId, "")) Sleep(1);
     const double t1 = nowMs();
 
     PROCESS_MEMORY_COUNTERS pmc = {};
@@ -96,39 +95,48 @@ void startup(int pairs)
 
 HKEY root(std::int32_t hive) { return hive == velmora::hive::CurrentConfig ? HKEY_CURRENT_CONFIG : HKEY_LOCAL_MACHINE; }
 
+// The store the sequences run on, recording each operation and what it wrote.
+struct Recording : velmora::Win32Store {
+    struct Call {
+        int op;  // 0 read, 1 write, 2 remove
+        std::int32_t hive;
+        std::string key, name;
+        velmora::StoredValue written;
+    };
+    std::vector<Call> calls;
+    velmora::Status read(std::int32_t h, const velmora::Text& k, const velmora::Text& n, velmora::StoredValue& out) override
+    {
+        calls.push_back({0, h, k.c_str(), n.c_str(), {}});
+        return Win32Store::read(h, k, n, out);
+    }
+    velmora::Status write(std::int32_t h, const velmora::Text& k, const velmora::Text& n, const velmora::StoredValue& v) override
+    {
+        calls.push_back({1, h, k.c_str(), n.c_str(), v});
+        return Win32Store::write(h, k, n, v);
+    }
+    velmora::Status remove(std::int32_t h, const velmora::Text& k, const velmora::Text& n) override
+    {
+        calls.push_back({2, h, k.c_str(), n.c_str(), {}});
+        return Win32Store::remove(h, k, n);
+    }
+};
+
 void sequences(int runs)
 {
-    using velmora::MemoryStore;
     e2e::resetRegistry();
-    e2e::applyFixture("demo.reg");
+    e2e::importFixture("demo.reg");
 
-    // The calls both sequences make, recorded on an in-memory copy of the same state.
-    MemoryStore model;
-    for (const auto& a : velmora::parseRegFile(
-             [] {
-                 std::string text;
-                 if (FILE* f = std::fopen((std::string(VELMORA_FIXTURE_DIR) + "\\demo.reg").c_str(), "rb")) {
-                     char buf[4096];
-                     std::size_t n;
-                     while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
-                     std::fclose(f);
-                 }
-                 return text;
-             }()))
-        if (a.kind == velmora::RegAction::Kind::SetValue) model.set(a.hive, a.key, a.name, a.value);
-    std::vector<MemoryStore::Call> loadCalls, applyCalls;
-    std::vector<MemoryStore::Call>* recording = &loadCalls;
-    model.fails = [&](std::size_t, const MemoryStore::Call& c) {
-        recording->push_back(c);
-        return false;
-    };
+    // The calls both sequences make on the demo state.
+    std::vector<Recording::Call> loadCalls, applyCalls;
     {
-        velmora::RegEdit reg(model);
+        Recording recording;
+        velmora::RegEdit reg(recording);
         velmora::MemoryForm1Controls ui;
         velmora::Form1 form(reg, ui.controls());
         static_cast<void>(form.Form_Load());
-        recording = &applyCalls;
+        loadCalls.swap(recording.calls);
         static_cast<void>(form.Command1_Click());
+        applyCalls.swap(recording.calls);
     }
 
     auto floorLoad = [&] {
@@ -144,8 +152,8 @@ void sequences(int runs)
     auto floorApply = [&] {
         for (const auto& c : applyCalls) {
             HKEY k;
-            if (c.op == MemoryStore::Op::Write) {
-                const auto v = *model.get(c.hive, c.key, c.name);
+            if (c.op == 1) {
+                const velmora::StoredValue& v = c.written;
                 if (RegCreateKeyExA(root(c.hive), c.key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &k, nullptr) !=
                     ERROR_SUCCESS)
                     continue;

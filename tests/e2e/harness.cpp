@@ -8,31 +8,15 @@
 #include <commctrl.h>
 
 #include "app/layout.h"
-#include "tests/support/reg_file.h"
 
 namespace e2e {
 namespace {
 
-struct Root {
-    std::int32_t hive;
-    HKEY handle;
-    const char* name;
-    std::string key;
-};
 // Everything the program reads or writes lies below these keys.
-const Root kRoots[] = {
-    {velmora::hive::LocalMachine, HKEY_LOCAL_MACHINE, "HKLM", kClass},
-    {velmora::hive::CurrentConfig, HKEY_CURRENT_CONFIG, "HKCC", "Display"},  // above kSettings
-    {velmora::hive::LocalMachine, HKEY_LOCAL_MACHINE, "HKLM", "SOFTWARE\\Microsoft\\Shared Tools"},
-    {velmora::hive::LocalMachine, HKEY_LOCAL_MACHINE, "HKLM", "SOFTWARE\\Microsoft\\Shared Tools Location"},
+const std::pair<HKEY, std::string> kRoots[] = {
+    {LM, kClass}, {CC, "Display"}, {LM, "SOFTWARE\\Microsoft\\Shared Tools"},
+    {LM, "SOFTWARE\\Microsoft\\Shared Tools Location"}, {LM, "Enum\\PCI"},
 };
-
-HKEY rootHandle(std::int32_t hive) { return hive == velmora::hive::CurrentConfig ? HKEY_CURRENT_CONFIG : HKEY_LOCAL_MACHINE; }
-
-void ok(LONG rc, const std::string& what)
-{
-    if (rc != ERROR_SUCCESS) throw std::runtime_error(what + " failed with " + std::to_string(rc));
-}
 
 void deleteTree(HKEY parent, const std::string& key)
 {
@@ -45,98 +29,42 @@ void deleteTree(HKEY parent, const std::string& key)
     RegDeleteKeyA(parent, key.c_str());
 }
 
+std::string describe(DWORD type, const std::string& bytes)
+{
+    if ((type == REG_SZ || type == REG_EXPAND_SZ) && bytes.size() < 200) {
+        std::string s = type == REG_SZ ? "sz \"" : "expand_sz \"";
+        for (char c : bytes) s += c ? std::string(1, c) : "\\0";
+        return s + "\"";
+    }
+    if (type == REG_DWORD && bytes.size() == 4) return "dword " + std::to_string(*reinterpret_cast<const DWORD*>(bytes.data()));
+    std::string s = "type " + std::to_string(type) + ", " + std::to_string(bytes.size()) + " bytes:";
+    char hex[4];
+    for (unsigned char c : bytes) std::snprintf(hex, sizeof hex, " %02x", c), s += hex;
+    return s;
+}
+
 void exportTree(HKEY parent, const std::string& key, const std::string& label, std::vector<std::string>& out)
 {
     HKEY k;
     if (RegOpenKeyExA(parent, key.c_str(), 0, KEY_READ, &k) != ERROR_SUCCESS) return;
     out.push_back("[" + label + "]");
-    std::vector<char> name(16384);
-    std::vector<BYTE> data(1 << 16);
+    std::string name(16384, '\0'), data(1 << 21, '\0');
     for (DWORD i = 0;; ++i) {
         DWORD nameLen = static_cast<DWORD>(name.size()), dataLen = static_cast<DWORD>(data.size()), type = 0;
-        LONG rc = RegEnumValueA(k, i, name.data(), &nameLen, nullptr, &type, data.data(), &dataLen);
-        if (rc == ERROR_MORE_DATA) {
-            data.resize(dataLen + 1);
-            --i;
-            continue;
-        }
-        if (rc != ERROR_SUCCESS) break;
-        out.push_back(label + "\\" + std::string(name.data(), nameLen) + " = " + std::to_string(type) + ":" +
-                      hexOf(velmora::Bytes(data.data(), data.data() + dataLen)));
+        if (RegEnumValueA(k, i, &name[0], &nameLen, nullptr, &type, reinterpret_cast<BYTE*>(&data[0]), &dataLen) !=
+            ERROR_SUCCESS)
+            break;
+        out.push_back(label + "\\" + name.substr(0, nameLen) + " = " + describe(type, data.substr(0, dataLen)));
     }
     for (DWORD i = 0;; ++i) {
         DWORD nameLen = static_cast<DWORD>(name.size());
-        if (RegEnumKeyExA(k, i, name.data(), &nameLen, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
-        const std::string child(name.data(), nameLen);
+        if (RegEnumKeyExA(k, i, &name[0], &nameLen, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+        const std::string child = name.substr(0, nameLen);
         exportTree(k, child, label + "\\" + child, out);
     }
     RegCloseKey(k);
 }
 
-std::string fixtureDir()
-{
-    char buf[MAX_PATH];
-    const DWORD n = GetEnvironmentVariableA("VELMORA_FIXTURES", buf, sizeof buf);
-    if (n > 0 && n < sizeof buf) return buf;
-    return VELMORA_FIXTURE_DIR;
-}
-
-std::string readFile(const std::string& path)
-{
-    FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) throw std::runtime_error("cannot open " + path);
-    std::string s;
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
-    std::fclose(f);
-    return s;
-}
-
-struct FindWindowOf {
-    DWORD pid;
-    const char* caption;
-    HWND found;
-};
-
-BOOL CALLBACK findVisible(HWND h, LPARAM lp)
-{
-    auto* f = reinterpret_cast<FindWindowOf*>(lp);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(h, &pid);
-    char caption[64] = {};
-    if (f->caption) GetWindowTextA(h, caption, sizeof caption);
-    if (pid == f->pid && IsWindowVisible(h) && (!f->caption || std::string(caption) == f->caption)) {
-        f->found = h;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-struct FindChild {
-    int id;
-    HWND found;
-};
-
-BOOL CALLBACK findChild(HWND h, LPARAM lp)
-{
-    auto* f = reinterpret_cast<FindChild*>(lp);
-    if (GetDlgCtrlID(h) == f->id) {
-        f->found = h;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-std::string exeDir()
-{
-    char path[MAX_PATH];
-    const DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string s(path, n);
-    return s.substr(0, s.find_last_of("\\/") + 1);
-}
-
-}  // namespace
 
 DWORD patience(DWORD ms)
 {
@@ -145,94 +73,145 @@ DWORD patience(DWORD ms)
     return n > 0 && n < sizeof factor ? ms * static_cast<DWORD>(std::max(1, std::atoi(factor))) : ms;
 }
 
-std::string hexOf(const velmora::Bytes& b)
+// Starts a program and waits for it; its exit code.
+DWORD run(std::string commandLine)
 {
-    std::string s;
-    char hex[3];
-    for (auto c : b) {
-        std::snprintf(hex, sizeof hex, "%02x", c);
-        s += hex;
-    }
-    return s;
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        throw std::runtime_error("cannot start " + commandLine + ": error " + std::to_string(GetLastError()));
+    WaitForSingleObject(pi.hProcess, patience(60000));
+    DWORD code = 1;
+    GetExitCodeProcess(pi.hProcess, &code);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return code;
 }
+
+struct ChildSearch {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK matchChild(HWND h, LPARAM lp)
+{
+    auto* s = reinterpret_cast<ChildSearch*>(lp);
+    if (GetDlgCtrlID(h) == s->id) s->found = h;
+    return !s->found;
+}
+
+struct WindowSearch {
+    DWORD pid;
+    const std::string& caption;
+    const char* windowClass;
+    HWND found;
+};
+
+BOOL CALLBACK matchWindow(HWND h, LPARAM lp)
+{
+    auto* s = reinterpret_cast<WindowSearch*>(lp);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(h, &owner);
+    char text[256] = {}, cls[64] = {};
+    GetWindowTextA(h, text, sizeof text);
+    GetClassNameA(h, cls, sizeof cls);
+    if (owner == s->pid && IsWindowVisible(h) && (s->caption.empty() || text == s->caption) &&
+        (!s->windowClass || s->windowClass == std::string(cls)))
+        s->found = h;
+    return !s->found;
+}
+
+}  // namespace
 
 void resetRegistry()
 {
-    for (const Root& r : kRoots) deleteTree(r.handle, r.key);
+    for (const auto& [root, key] : kRoots) deleteTree(root, key);
 }
 
-void applyRegText(const std::string& text)
+void importFixture(const std::string& fileName)
 {
-    using K = velmora::RegAction::Kind;
-    for (const velmora::RegAction& a : velmora::parseRegFile(text)) {
-        const HKEY root = rootHandle(a.hive);
-        if (a.kind == K::DeleteKey) {
-            deleteTree(root, a.key);
-            continue;
-        }
-        HKEY k;
-        ok(RegCreateKeyExA(root, a.key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &k, nullptr), "create " + a.key);
-        if (a.kind == K::SetValue)
-            ok(RegSetValueExA(k, a.name.c_str(), 0, a.value.type, a.value.data.empty() ? nullptr : a.value.data.data(),
-                              static_cast<DWORD>(a.value.data.size())),
-               "set " + a.name);
-        else if (a.kind == K::DeleteValue)
-            RegDeleteValueA(k, a.name.c_str());
-        RegCloseKey(k);
-    }
+    char dir[MAX_PATH];
+    const DWORD n = GetEnvironmentVariableA("VELMORA_FIXTURES", dir, sizeof dir);
+    const std::string path = (n > 0 && n < sizeof dir ? std::string(dir) : VELMORA_FIXTURE_DIR) + "\\" + fileName;
+    if (run("regedit.exe /S \"" + path + "\"") != 0) throw std::runtime_error("regedit could not import " + path);
 }
 
-void applyFixture(const std::string& fileName) { applyRegText(readFile(fixtureDir() + "\\" + fileName)); }
-
-std::vector<std::string> exportKeys()
-{
-    std::vector<std::string> out;
-    for (const Root& r : kRoots) exportTree(r.handle, r.key, std::string(r.name) + "\\" + r.key, out);
-    return out;
-}
-
-std::optional<velmora::StoredValue> readValue(std::int32_t hive, const std::string& key, const std::string& name)
+LONG put(HKEY root, const std::string& key, const std::string& name, DWORD type, const std::string& bytes)
 {
     HKEY k;
-    if (RegOpenKeyExA(rootHandle(hive), key.c_str(), 0, KEY_READ, &k) != ERROR_SUCCESS) return std::nullopt;
+    LONG rc = RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &k, nullptr);
+    if (rc != ERROR_SUCCESS) return rc;
+    rc = RegSetValueExA(k, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
+                        static_cast<DWORD>(bytes.size()));
+    RegCloseKey(k);
+    return rc;
+}
+
+void putText(HKEY root, const std::string& key, const std::string& name, const std::string& text)
+{
+    if (put(root, key, name, REG_SZ, text + '\0') != ERROR_SUCCESS) throw std::runtime_error("cannot store " + name);
+}
+
+std::string stored(HKEY root, const std::string& key, const std::string& name)
+{
+    HKEY k;
+    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &k) != ERROR_SUCCESS) return "absent";
     DWORD type = 0, size = 0;
-    std::optional<velmora::StoredValue> out;
+    std::string out = "absent";
     if (RegQueryValueExA(k, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS) {
-        velmora::StoredValue v{type, velmora::Bytes(size)};
-        if (RegQueryValueExA(k, name.c_str(), nullptr, &type, v.data.data(), &size) == ERROR_SUCCESS) {
-            v.data.resize(size);
-            out = v;
-        }
+        std::string data(size, '\0');
+        if (RegQueryValueExA(k, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&data[0]), &size) ==
+            ERROR_SUCCESS)
+            out = describe(type, data.substr(0, size));
     }
     RegCloseKey(k);
     return out;
 }
 
+std::string sz(const std::string& text) { return describe(REG_SZ, text + '\0'); }
+std::string dword(DWORD v) { return "dword " + std::to_string(v); }
+
+std::vector<std::string> exportKeys()
+{
+    std::vector<std::string> out;
+    for (const auto& [root, key] : kRoots) exportTree(root, key, (root == LM ? "HKLM\\" : "HKCC\\") + key, out);
+    return out;
+}
+
+bool waitUntil(const std::function<bool()>& done, DWORD ms)
+{
+    for (DWORD start = GetTickCount(); !done(); Sleep(50))
+        if (GetTickCount() - start >= patience(ms)) return false;
+    return true;
+}
+
+int screenDpi()
+{
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+std::string besideThis(const std::string& file)
+{
+    char path[MAX_PATH];
+    const std::string s(path, GetModuleFileNameA(nullptr, path, sizeof path));
+    return s.substr(0, s.find_last_of("\\/") + 1) + file;
+}
+
 App::App()
 {
-    std::string cmd = "\"" + exeDir() + "Velmcfg.exe\"";
+    std::string cmd = "\"" + besideThis("Velmcfg.exe") + "\"";
     STARTUPINFOA si = {};
     si.cb = sizeof si;
-    // Under a busy Wine a start is now and then refused once; a program that
-    // cannot start at all still fails here, with the system's reason.
-    DWORD error = 0;
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        if (CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_)) {
-            error = 0;
-            break;
-        }
-        error = GetLastError();
-        Sleep(500);
-    }
-    if (error) throw std::runtime_error("cannot start " + cmd + ": error " + std::to_string(error));
+    // Under a busy Wine a start is now and then refused once.
+    for (int attempt = 0; attempt < 3 && !pi_.hProcess; ++attempt)
+        if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_)) Sleep(500);
+    if (!pi_.hProcess) throw std::runtime_error("cannot start " + cmd + ": error " + std::to_string(GetLastError()));
     WaitForInputIdle(pi_.hProcess, patience(30000));
-    for (DWORD start = GetTickCount(); !window_ && GetTickCount() - start < patience(30000);) {
-        window_ = visibleWindowOf(pi_.dwProcessId, velmora::layout::kWindowCaption);
-        if (!window_) {
-            if (!running()) throw std::runtime_error("Velmcfg.exe ended before showing its window");
-            Sleep(100);
-        }
-    }
+    waitUntil([&] { return (window_ = findWindow(pid(), velmora::layout::kWindowCaption)) || !running(); }, 30000);
     if (!window_) throw std::runtime_error("Velmcfg.exe showed no main window");
 }
 
@@ -248,24 +227,33 @@ App::~App()
 
 bool App::running() const { return WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT; }
 
-HWND App::control(int id) const
+HWND App::control(const char* name) const
 {
-    FindChild f{id, nullptr};
-    EnumChildWindows(window_, findChild, reinterpret_cast<LPARAM>(&f));
-    if (!f.found) throw std::runtime_error("no control with id " + std::to_string(id));
-    return f.found;
+    const velmora::layout::Control* c = velmora::layout::find(name);
+    if (!c) throw std::runtime_error(std::string("no control named ") + name);
+    ChildSearch s{c->id, nullptr};
+    EnumChildWindows(window_, matchChild, reinterpret_cast<LPARAM>(&s));
+    if (!s.found) throw std::runtime_error(std::string("no window for ") + name);
+    return s.found;
 }
 
-std::string App::text(int id) const
+std::string App::text(const char* name) const
 {
-    char buf[1024] = {};
-    SendMessageA(control(id), WM_GETTEXT, sizeof buf, reinterpret_cast<LPARAM>(buf));
-    return buf;
+    HWND h = control(name);
+    std::string s(static_cast<std::size_t>(SendMessageA(h, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
+    s.resize(static_cast<std::size_t>(SendMessageA(h, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(&s[0]))));
+    return s;
 }
 
-int App::checkState(int id) const { return static_cast<int>(SendMessageA(control(id), BM_GETCHECK, 0, 0)); }
+int App::checked(const char* name) const { return static_cast<int>(SendMessageA(control(name), BM_GETCHECK, 0, 0)); }
+void App::click(const char* name) const { SendMessageA(control(name), BM_CLICK, 0, 0); }
+int App::slider() const { return static_cast<int>(SendMessageA(control("Slider1"), TBM_GETPOS, 0, 0)); }
 
-void App::click(int id) const { SendMessageA(control(id), BM_CLICK, 0, 0); }
+void App::key(const char* name, WPARAM virtualKey) const
+{
+    SendMessageA(control(name), WM_KEYDOWN, virtualKey, 1);
+    SendMessageA(control(name), WM_KEYUP, virtualKey, static_cast<LPARAM>(0xC0000001));
+}
 
 DWORD App::close()
 {
@@ -273,68 +261,43 @@ DWORD App::close()
     return waitExit();
 }
 
-DWORD App::waitExit(DWORD ms)
+DWORD App::waitExit()
 {
-    if (WaitForSingleObject(pi_.hProcess, patience(ms)) != WAIT_OBJECT_0) throw std::runtime_error("Velmcfg.exe did not end");
+    if (WaitForSingleObject(pi_.hProcess, patience(15000)) != WAIT_OBJECT_0)
+        throw std::runtime_error("Velmcfg.exe did not end");
     DWORD code = 0;
     GetExitCodeProcess(pi_.hProcess, &code);
     return code;
 }
 
-}  // namespace e2e
-
-namespace e2e {
-
-HWND App::control(const char* name) const { return control(velmora::layout::get(name).id); }
-std::string App::text(const char* name) const { return text(velmora::layout::get(name).id); }
-int App::checkState(const char* name) const { return checkState(velmora::layout::get(name).id); }
-void App::click(const char* name) const { click(velmora::layout::get(name).id); }
-int App::sliderPosition() const { return static_cast<int>(SendMessageA(control("Slider1"), TBM_GETPOS, 0, 0)); }
-
-void App::key(const char* name, WPARAM virtualKey) const
+HWND findWindow(DWORD pid, const std::string& caption, const char* windowClass)
 {
-    HWND h = control(name);
-    SendMessageA(h, WM_KEYDOWN, virtualKey, 1);
-    SendMessageA(h, WM_KEYUP, virtualKey, 0xC0000001);
+    WindowSearch s{pid, caption, windowClass, nullptr};
+    EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&s));
+    return s.found;
 }
 
-void App::typeKey(HWND target, WPARAM virtualKey) const
+void App::screenshot(HWND h, const std::string& name)
 {
-    PostMessageA(target, WM_KEYDOWN, virtualKey, 1);
-    PostMessageA(target, WM_KEYUP, virtualKey, static_cast<LPARAM>(0xC0000001));
-    // Sent messages wait behind nothing; this one returns once the posted keys are handled.
-    Sleep(200);
-    SendMessageA(window_, WM_NULL, 0, 0);
-}
-
-HWND visibleWindowOf(DWORD pid, const char* caption)
-{
-    FindWindowOf f{pid, caption, nullptr};
-    EnumWindows(findVisible, reinterpret_cast<LPARAM>(&f));
-    return f.found;
-}
-
-void App::screenshot(const std::string& path) const { saveScreenshot(window_, path); }
-
-void saveScreenshot(HWND h, const std::string& path)
-{
+    char dir[MAX_PATH] = {};
+    const DWORD n = GetEnvironmentVariableA("VELMORA_SHOTS", dir, sizeof dir);
+    if (n == 0 || n >= sizeof dir) return;
+    UpdateWindow(h);
+    Sleep(300);
     RECT r;
     GetWindowRect(h, &r);
     const int w = r.right - r.left, ht = r.bottom - r.top, stride = (w * 3 + 3) & ~3;
     BITMAPINFO bi = {};
     bi.bmiHeader = {sizeof bi.bmiHeader, w, ht, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
+    HDC screen = GetDC(nullptr), mem = CreateCompatibleDC(screen);
     HBITMAP dib = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(mem, dib);
     BitBlt(mem, 0, 0, w, ht, screen, r.left, r.top, SRCCOPY);
     SelectObject(mem, old);
-    BITMAPFILEHEADER fh = {};
-    fh.bfType = 0x4D42;
-    fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
+    BITMAPFILEHEADER fh = {0x4D42, 0, 0, 0, sizeof fh + sizeof bi.bmiHeader};
     fh.bfSize = fh.bfOffBits + static_cast<DWORD>(stride * ht);
-    if (FILE* f = std::fopen(path.c_str(), "wb")) {
+    if (FILE* f = std::fopen((std::string(dir) + "\\" + name + ".bmp").c_str(), "wb")) {
         std::fwrite(&fh, sizeof fh, 1, f);
         std::fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, f);
         std::fwrite(bits, 1, static_cast<std::size_t>(stride * ht), f);
@@ -344,6 +307,5 @@ void saveScreenshot(HWND h, const std::string& path)
     DeleteDC(mem);
     ReleaseDC(nullptr, screen);
 }
-
 
 }  // namespace e2e

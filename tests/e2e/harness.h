@@ -1,15 +1,13 @@
 #pragma once
-// What the end-to-end tests stand on: the real registry (reset and seeded from
-// registry files between cases, exported for comparison) and the real
-// Velmcfg.exe, started as its own process and driven through its window.
+// What the end-to-end tests stand on: the real registry (reset between cases,
+// seeded directly or by Wine's own regedit from tests/fixtures, read back as
+// text) and the real Velmcfg.exe, started as its own process and driven
+// through its window.
 #include <windows.h>
 
-#include <optional>
+#include <functional>
 #include <string>
 #include <vector>
-
-#include "registry/store.h"
-#include "tests/support/std_text.h"
 
 namespace e2e {
 
@@ -22,18 +20,28 @@ inline const std::string kDefault = kDriver + "\\DEFAULT";
 inline const std::string kD3D = kDriver + "\\D3D";
 inline const std::string kGlide = kDriver + "\\Glide";
 inline const std::string kSettings = "Display\\Settings";
+inline const HKEY LM = HKEY_LOCAL_MACHINE, CC = HKEY_CURRENT_CONFIG;
 
-// Removes every key the program or the tests touch, then applies a fixture
-// from tests/fixtures (by file name) or registry-file text given inline.
+// Removes every key the program or the tests touch.
 void resetRegistry();
-void applyFixture(const std::string& fileName);
-void applyRegText(const std::string& text);
+void importFixture(const std::string& fileName);  // by Wine's regedit, as scripts/run does
+// Stores raw data, making the key as needed; the system's result.
+LONG put(HKEY root, const std::string& key, const std::string& name, DWORD type, const std::string& bytes);
+void putText(HKEY root, const std::string& key, const std::string& name, const std::string& text);
 
-// Every key and value below the program's keys, one sorted line each with
-// type and data in hex: two exports are equal only if nothing changed.
+// A value as a line of text: sz "143\0", dword 1, type 3: 01 02, or absent.
+std::string stored(HKEY root, const std::string& key, const std::string& name);
+std::string sz(const std::string& text);  // as the program writes text, with its zero
+std::string dword(DWORD v);
+// Every key and value below the program's keys, one sorted line each: two
+// exports are equal only if nothing changed.
 std::vector<std::string> exportKeys();
 
-std::optional<velmora::StoredValue> readValue(std::int32_t hive, const std::string& key, const std::string& name);
+// A wait in milliseconds, longer by VELMORA_WAIT_FACTOR where the programs
+// run under emulation: only a failing test waits it out.
+bool waitUntil(const std::function<bool()>& done, DWORD ms = 10000);
+int screenDpi();
+std::string besideThis(const std::string& file);  // a file in this program's folder
 
 // Velmcfg.exe beside this driver, running until close() or destruction.
 class App {
@@ -44,25 +52,18 @@ public:
     App& operator=(const App&) = delete;
 
     HWND window() const { return window_; }
-    HWND control(int id) const;  // anywhere below the main window
-    std::string text(int id) const;
-    int checkState(int id) const;
-    void click(int id) const;  // a button press, handled before this returns
+    DWORD pid() const { return pi_.dwProcessId; }
     // By the control table's names ("Label11", "Check3", "Slider1", ...).
     HWND control(const char* name) const;
     std::string text(const char* name) const;
-    int checkState(const char* name) const;
-    void click(const char* name) const;
-    int sliderPosition() const;
-    void key(const char* name, WPARAM virtualKey) const;  // a key press, handled before this returns
-    // Posts a key to the program's message queue, as typed by the user.
-    void typeKey(HWND target, WPARAM virtualKey) const;
-    // Saves what the screen shows of the main window as a 24-bit BMP.
-    void screenshot(const std::string& path) const;
-    // Closes through the frame (WM_CLOSE) and waits for the process to end.
-    DWORD close();
-    // Waits for the process to end on its own; returns its exit code.
-    DWORD waitExit(DWORD ms = 15000);
+    int checked(const char* name) const;
+    void click(const char* name) const;  // a press, handled before this returns
+    void key(const char* name, WPARAM virtualKey) const;
+    int slider() const;
+    // Saves what the screen shows of a window as a 24-bit BMP in VELMORA_SHOTS, if set.
+    static void screenshot(HWND window, const std::string& name);
+    DWORD close();  // through the frame; waits for the process to end
+    DWORD waitExit();
     bool running() const;
 
 private:
@@ -70,16 +71,8 @@ private:
     HWND window_ = nullptr;
 };
 
-std::string hexOf(const velmora::Bytes& b);
-
-// A wait in milliseconds, longer by VELMORA_WAIT_FACTOR where the programs
-// run under emulation: only a failing test waits it out.
-DWORD patience(DWORD ms);
-
-// A visible top-level window of the process, with this caption when one is given.
-HWND visibleWindowOf(DWORD pid, const char* caption = nullptr);
-
-// What the screen shows of a window, as a 24-bit BMP file.
-void saveScreenshot(HWND window, const std::string& path);
+// A shown top-level window of the process with this caption (any, when
+// empty) and class (any, when none).
+HWND findWindow(DWORD pid, const std::string& caption, const char* windowClass = nullptr);
 
 }  // namespace e2e

@@ -1,7 +1,7 @@
 #pragma once
 // What the unit tests put in place of the registry and the window: a registry
-// in memory that records every operation and fails on demand, and controls
-// in memory that can refuse a change.
+// in memory that records every operation and fails on demand, and the
+// window's controls in memory, each known by its name, able to refuse.
 #include <functional>
 #include <map>
 #include <optional>
@@ -34,32 +34,46 @@ public:
     std::vector<Call> calls;
     std::function<bool(std::size_t index, const Call&)> fails;
 
-    void set(std::int32_t hive, const std::string& key, const std::string& name, const StoredValue& v);
-    std::optional<StoredValue> get(std::int32_t hive, const std::string& key, const std::string& name) const;
     // Names are compared as the system compares them, without regard to case.
     using Place = std::tuple<std::int32_t, std::string, std::string>;
     static Place place(std::int32_t hive, const std::string& key, const std::string& name);
     std::map<Place, StoredValue> values;
+    void set(std::int32_t hive, const std::string& key, const std::string& name, const StoredValue& v);
+    std::optional<StoredValue> get(std::int32_t hive, const std::string& key, const std::string& name) const;
 
 private:
-    bool counted(Op op, std::int32_t hive, const Text& key, const Text& name);
+    Status counted(Op op, std::int32_t hive, const Text& key, const Text& name);
 };
 
-class MemoryLabel : public Label {
+// A control in memory as a test sees it: what it shows, as text ("Unknown",
+// "1" for a checked box or a selected option, "180" for the slider), and a
+// change a user could make, which it refuses (error 380) when told to.
+struct MemoryControl {
+    virtual ~MemoryControl() = default;
+    virtual std::string shown() const = 0;
+    virtual Status show(const std::string& state) = 0;
+    bool refuse = false;
+};
+using MemoryControls = std::map<std::string, MemoryControl*>;
+using MemoryName = std::pair<MemoryControls*, const char*>;  // where it registers, as what
+
+class MemoryLabel : public Label, public MemoryControl {
 public:
-    explicit MemoryLabel(const char* = "") {}
+    explicit MemoryLabel(MemoryName n) { (*n.first)[n.second] = this; }
     Text caption() const override { return text_; }
     Status setCaption(const Text& text) override;
-    bool refuse = false;
+    std::string shown() const override { return str(text_); }
+    Status show(const std::string& s) override { return setCaption(text(s)); }
 
 private:
     Text text_;
 };
 
-class MemoryCheckBox : public CheckBox {
+class MemoryCheckBox : public CheckBox, public MemoryControl {
 public:
-    explicit MemoryCheckBox(const char* = "") {}
-    bool refuse = false;
+    explicit MemoryCheckBox(MemoryName n) { (*n.first)[n.second] = this; }
+    std::string shown() const override { return std::to_string(state_); }
+    Status show(const std::string& s) override { return setValue(std::stoi(s)); }
 
 protected:
     std::int32_t state() const override { return state_; }
@@ -69,10 +83,11 @@ private:
     std::int32_t state_ = Unchecked;
 };
 
-class MemoryOptionButton : public OptionButton {
+class MemoryOptionButton : public OptionButton, public MemoryControl {
 public:
-    explicit MemoryOptionButton(OptionFrame& frame, const char* = "") : OptionButton(frame) {}
-    bool refuse = false;
+    MemoryOptionButton(OptionFrame& frame, MemoryName n) : OptionButton(frame) { (*n.first)[n.second] = this; }
+    std::string shown() const override { return selected_ ? "1" : "0"; }
+    Status show(const std::string& s) override { return setValue(s == "1"); }
 
 protected:
     bool selected() const override { return selected_; }
@@ -82,10 +97,11 @@ private:
     bool selected_ = false;
 };
 
-class MemorySlider : public Slider {
+class MemorySlider : public Slider, public MemoryControl {
 public:
-    explicit MemorySlider(const char* = "") : Slider(layout::kSlider1.min, layout::kSlider1.max) {}
-    bool refuse = false;
+    explicit MemorySlider(MemoryName n) : Slider(layout::kSlider1.min, layout::kSlider1.max) { (*n.first)[n.second] = this; }
+    std::string shown() const override { return std::to_string(position_); }
+    Status show(const std::string& s) override { return setValue(std::stoi(s)); }
 
 protected:
     std::int32_t position() const override { return position_; }
@@ -95,16 +111,23 @@ private:
     std::int32_t position_ = layout::kSlider1.value;
 };
 
-// The main window's setting controls in the states the window creates them
-// with: labels empty, boxes cleared, no option selected, the slider at 143.
 struct MemoryMake {
-    const char* label(const char* name) { return name; }
-    const char* check(const char* name) { return name; }
-    const char* option(const char* name) { return name; }
-    const char* slider(const char* name) { return name; }
+    MemoryControls* all;
+    MemoryName label(const char* name) { return {all, name}; }
+    MemoryName check(const char* name) { return {all, name}; }
+    MemoryName option(const char* name) { return {all, name}; }
+    MemoryName slider(const char* name) { return {all, name}; }
 };
-struct MemoryForm1Controls : Form1ControlSet<MemoryLabel, MemoryCheckBox, MemoryOptionButton, MemorySlider> {
-    MemoryForm1Controls() : Form1ControlSet(MemoryMake{}) {}
+
+// The main window's setting controls in the states the window creates them
+// with (labels empty, boxes cleared, no option selected, the slider at 143),
+// each also found by name in `byName`.
+struct MemoryForm1Controls {
+    MemoryControls byName;
+    Form1ControlSet<MemoryLabel, MemoryCheckBox, MemoryOptionButton, MemorySlider> set{MemoryMake{&byName}};
+    Form1Controls controls() { return set.controls(); }
+    // What a user sees: every control by name.
+    std::map<std::string, std::string> view() const;
 };
 
 }  // namespace velmora

@@ -91,96 +91,41 @@ struct Window {
     MemoryForm1Controls ui;
     Form1 form;
 
-    std::vector<std::pair<std::string, MemoryOptionButton*>> options()
-    {
-        return {{"Option1", &ui.Option1},   {"Option2", &ui.Option2},   {"Option3", &ui.Option3},
-                {"Option4", &ui.Option4},   {"Option5", &ui.Option5},   {"Option6", &ui.Option6},
-                {"Option7", &ui.Option7},   {"Option8", &ui.Option8},   {"Option9", &ui.Option9},
-                {"Option10", &ui.Option10}, {"Option11", &ui.Option11}, {"Option12", &ui.Option12},
-                {"Option13", &ui.Option13}, {"Option14", &ui.Option14}};
-    }
-    std::vector<MemoryCheckBox*> boxes()
-    {
-        return {&ui.Check1, &ui.Check2, &ui.Check3, &ui.Check4, &ui.Check5,
-                &ui.Check6, &ui.Check7, &ui.Check8, &ui.Check9};
-    }
-    std::vector<MemoryLabel*> labels()
-    {
-        return {&ui.Label11, &ui.Label12, &ui.Label13, &ui.Label14, &ui.Label15, &ui.Label16,
-                &ui.Label17, &ui.Label18, &ui.Label19, &ui.Label20, &ui.Label23};
-    }
-    static const char* frameOf(int option)
-    {
-        return option <= 3 ? "Frame4" : option <= 6 ? "Frame5" : option <= 9 ? "Frame7" : option <= 12 ? "Frame8" : "Frame10";
-    }
-
-    // What a user sees: each label, the slider, each box and each frame's selection.
-    View view()
-    {
-        View v;
-        const char* labelNames[] = {"Label11", "Label12", "Label13", "Label14", "Label15", "Label16",
-                                    "Label17", "Label18", "Label19", "Label20", "Label23"};
-        for (std::size_t i = 0; i < labels().size(); ++i) v[labelNames[i]] = str(labels()[i]->caption());
-        v["Slider1"] = std::to_string(ui.Slider1.value());
-        for (std::size_t i = 0; i < boxes().size(); ++i) v["Check" + std::to_string(i + 1)] = std::to_string(boxes()[i]->value());
-        for (int i = 0; i < 14; ++i) {
-            auto& frame = v[frameOf(i + 1)];
-            if (frame.empty()) frame = "none";
-            if (options()[i].second->value()) frame = options()[i].first;
-        }
-        return v;
-    }
-    // Shows `shown` in the control, as a user would leave it.
-    void show(const char* control, const std::string& shown)
-    {
-        if (control[0] == 'C') {
-            ASSERT_TRUE(boxes()[std::stoul(control + 5) - 1]->setValue(std::stoi(shown)).ok());
-        }
-        for (auto& [name, option] : options()) {
-            if (name == shown) {
-                ASSERT_TRUE(option->setValue(true).ok());
-            }
-        }
-    }
-    // Makes the control refuse every change.
-    void refuse(const std::string& control)
-    {
-        const char* labelNames[] = {"Label11", "Label12", "Label13", "Label14", "Label15", "Label16",
-                                    "Label17", "Label18", "Label19", "Label20", "Label23"};
-        for (std::size_t i = 0; i < labels().size(); ++i) labels()[i]->refuse = control == labelNames[i];
-        for (std::size_t i = 0; i < boxes().size(); ++i) boxes()[i]->refuse = control == "Check" + std::to_string(i + 1);
-        for (auto& [name, option] : options()) option->refuse = control == name;
-    }
     void put(const Setting& s, const StoredValue& v) { store.set(s.hive, s.key, s.name, v); }
     std::optional<StoredValue> stored(const Setting& s) const { return store.get(s.hive, s.key, s.name); }
 };
+
+// The setting's control showing `shown`: a frame's option by name ("none" for
+// no selection), else the label's text or the box's state.
+void expectShown(View& v, const Setting& s, const std::string& shown)
+{
+    if (s.shape != Shape::Choice) v[s.control] = shown;
+    for (const auto& [code, option] : s.codes)
+        if (s.shape == Shape::Choice) v[option] = option == shown ? "1" : "0";
+}
 
 // What "Apply" stores for a setting while the window shows `v`; `before` is
 // what was stored, which a choice with no option selected leaves alone.
 std::optional<StoredValue> applied(const Setting& s, const View& v, const std::optional<StoredValue>& before)
 {
-    auto flag = [&](bool on) { return s.storedAs == regtype::Dword ? storedDword(on) : storedText(on ? "1" : "0"); };
+    const bool on = v.count(s.control) && v.at(s.control) == "1";
     switch (s.shape) {
     case Shape::Text: return before;
     case Shape::Clock: return storedText(v.at("Slider1"));
     case Shape::Number:
-    case Shape::Flag: return flag(v.at(s.control) == "1");
-    case Shape::Presence:
-        if (v.at(s.control) == "1") return storedText(s.codes[0].first);
-        return std::nullopt;
+    case Shape::Flag: return s.storedAs == regtype::Dword ? storedDword(on) : storedText(on ? "1" : "0");
+    case Shape::Presence: return on ? std::optional(storedText(s.codes[0].first)) : std::nullopt;
     case Shape::Choice:
         for (const auto& [code, option] : s.codes)
-            if (v.at(s.control) == option) return storedText(code);
-        return before;
+            if (v.at(option) == "1") return storedText(code);
     }
     return before;
 }
 
 View fallbacks()
 {
-    Window w;
-    View v = w.view();
-    for (const Setting& s : kSettings) v[s.control] = s.fallback;
+    View v = MemoryForm1Controls().view();
+    for (const Setting& s : kSettings) expectShown(v, s, s.fallback);
     return v;
 }
 
@@ -190,9 +135,9 @@ TEST(Settings, AnEmptyRegistryShowsEveryFallbackAndApplyWritesThem)
 {
     Window w;
     ASSERT_TRUE(w.form.Form_Load().ok());
-    EXPECT_EQ(w.view(), fallbacks());
+    EXPECT_EQ(w.ui.view(), fallbacks());
     ASSERT_TRUE(w.form.Command1_Click().ok());
-    for (const Setting& s : kSettings) EXPECT_EQ(w.stored(s), applied(s, w.view(), std::nullopt)) << s.name;
+    for (const Setting& s : kSettings) EXPECT_EQ(w.stored(s), applied(s, w.ui.view(), std::nullopt)) << s.name;
 }
 
 TEST(Settings, EachCodeLoadsIntoItsControlAndApplyWritesItBack)
@@ -207,39 +152,26 @@ TEST(Settings, EachCodeLoadsIntoItsControlAndApplyWritesItBack)
                 w.put(s, data);
                 ASSERT_TRUE(w.form.Form_Load().ok());
                 View expected = fallbacks();
-                expected[s.control] = shown;
+                expectShown(expected, s, shown);
                 if (s.shape == Shape::Clock) expected["Slider1"] = code;
-                EXPECT_EQ(w.view(), expected) << s.name << " " << code;
+                EXPECT_EQ(w.ui.view(), expected) << s.name << " " << code;
                 ASSERT_TRUE(w.form.Command1_Click().ok());
-                EXPECT_EQ(w.stored(s), applied(s, w.view(), data)) << s.name << " " << code;
+                EXPECT_EQ(w.stored(s), applied(s, w.ui.view(), data)) << s.name << " " << code;
             }
         }
 }
 
-TEST(Settings, ControlsTheUserChangesAreWrittenAsTheirCodes)
+TEST(Settings, TheClockLabelFollowsTheUserMovingTheSlider)
 {
-    for (const Setting& s : kSettings) {
-        if (s.shape == Shape::Text || s.shape == Shape::Clock) continue;
-        // A grayed box counts as not checked.
-        std::vector<std::string> states = {"2"};
-        for (const auto& code : s.codes) states.push_back(code.second);
-        for (const std::string& state : states) {
-            Window w;
-            w.put(s, {regtype::Binary, {0xEE}});
-            ASSERT_TRUE(w.form.Form_Load().ok());
-            if (state == "2" && s.shape == Shape::Choice) continue;
-            w.show(s.control, state);
-            const auto before = w.stored(s);
-            ASSERT_TRUE(w.form.Command1_Click().ok());
-            EXPECT_EQ(w.stored(s), applied(s, w.view(), before)) << s.name << " " << state;
-        }
-    }
     Window w;
-    ASSERT_TRUE(w.ui.Slider1.setValue(250).ok());
-    ASSERT_TRUE(w.form.Slider1_Scroll().ok());
-    EXPECT_EQ(w.ui.Label23.caption(), "250");
+    ASSERT_TRUE(w.form.Form_Load().ok());
+    for (const char* position : {"250", "143", "187"}) {
+        ASSERT_TRUE(w.ui.byName["Slider1"]->show(position).ok());
+        ASSERT_TRUE(w.form.Slider1_Scroll().ok());
+        EXPECT_EQ(w.ui.view()["Label23"], position);
+    }
     ASSERT_TRUE(w.form.Command1_Click().ok());
-    EXPECT_EQ(w.stored(setting("Label23")), storedText("250"));
+    EXPECT_EQ(w.stored(setting("Label23")), storedText("187"));
 }
 
 TEST(Settings, DataThatIsNoCodeShowsAsItsShapeSays)
@@ -270,7 +202,7 @@ TEST(Settings, DataThatIsNoCodeShowsAsItsShapeSays)
         {"Frame4", storedText("01"), "none"},
         {"Frame7", storedText(" 1"), "none"},
         {"Frame10", storedText("4"), "none"},
-        {"Frame5", {regtype::MultiSz, {'1', 0, 0}}, "Option5"},
+        {"Frame5", {regtype::MultiSz, {'1', 0, 0}}, "Option5"},  // no text: the fallback
     };
     for (const auto& c : cases) {
         const Setting& s = setting(c.control);
@@ -278,20 +210,18 @@ TEST(Settings, DataThatIsNoCodeShowsAsItsShapeSays)
         w.put(s, c.data);
         ASSERT_TRUE(w.form.Form_Load().ok());
         View expected = fallbacks();
-        expected[c.control] = c.shown;
+        expectShown(expected, s, c.shown);
         expected["Slider1"] = c.slider;
-        EXPECT_EQ(w.view(), expected) << c.control << " " << c.shown;
-        // What a frame without a selection holds stays as it was.
+        EXPECT_EQ(w.ui.view(), expected) << c.control << " " << c.shown;
+        // A grayed box is written as not checked; what a frame without a selection holds stays.
         ASSERT_TRUE(w.form.Command1_Click().ok());
-        if (s.shape == Shape::Choice) {
-            EXPECT_EQ(w.stored(s), applied(s, w.view(), c.data)) << c.control;
-        }
+        EXPECT_EQ(w.stored(s), applied(s, w.ui.view(), c.data)) << c.control;
     }
     // The decimal separator is the user's.
     Window comma(',');
     comma.put(setting("Label23"), storedText("200,6"));
     ASSERT_TRUE(comma.form.Form_Load().ok());
-    EXPECT_EQ(comma.ui.Slider1.value(), 201);
+    EXPECT_EQ(comma.ui.view()["Slider1"], "201");
 }
 
 namespace {
@@ -321,10 +251,10 @@ TEST(FailureAtEveryStep, ALoadStepThatCannotReadShowsItsFallbackAndTheRestGoOn)
         auto w = stocked();
         w->store.fails = [i](std::size_t index, const MemoryStore::Call&) { return index == i; };
         ASSERT_TRUE(w->form.Form_Load().ok());
-        View expected = clean->view();
-        expected[kSettings[i].control] = kSettings[i].fallback;
+        View expected = clean->ui.view();
+        expectShown(expected, kSettings[i], kSettings[i].fallback);
         if (kSettings[i].shape == Shape::Clock) expected["Slider1"] = "143";
-        EXPECT_EQ(w->view(), expected) << kSettings[i].name;
+        EXPECT_EQ(w->ui.view(), expected) << kSettings[i].name;
         EXPECT_EQ(w->store.calls.size(), kSettings.size());
     }
 }
@@ -334,8 +264,8 @@ TEST(FailureAtEveryStep, AFallbackThatFailsStopsTheLoadWithItsError)
     for (std::size_t i = 0; i < kSettings.size(); ++i) {
         auto w = stocked();
         w->store.fails = [i](std::size_t index, const MemoryStore::Call&) { return index == i; };
-        const std::string& fallback = kSettings[i].fallback;
-        w->refuse(fallback.rfind("Option", 0) == 0 ? fallback : kSettings[i].control);
+        const Setting& s = kSettings[i];
+        w->ui.byName[s.shape == Shape::Choice ? s.fallback : s.control]->refuse = true;
         EXPECT_EQ(w->form.Form_Load().number(), err::InvalidPropertyValue) << kSettings[i].name;
         EXPECT_EQ(w->store.calls.size(), i + 1) << kSettings[i].name;
     }
@@ -348,8 +278,8 @@ TEST(FailureAtEveryStep, AnApplyStepThatFailsChangesOnlyItsOwnValue)
         for (const Setting& s : kSettings) w->put(s, {regtype::Binary, {0xEE}});
         EXPECT_TRUE(w->form.Form_Load().ok());
         // Boxes and options set so that writes, removals and untouched frames all happen.
-        for (const char* box : {"Check1", "Check2", "Check5", "Check9"}) w->show(box, "1");
-        for (const char* option : {"Option3", "Option4", "Option12", "Option14"}) w->show("", option);
+        for (const char* name : {"Check1", "Check2", "Check5", "Check9", "Option3", "Option4", "Option12", "Option14"})
+            EXPECT_TRUE(w->ui.byName[name]->show("1").ok());
         w->store.calls.clear();
         return w;
     };
@@ -360,8 +290,7 @@ TEST(FailureAtEveryStep, AnApplyStepThatFailsChangesOnlyItsOwnValue)
         const MemoryStore::Call& failing = clean->store.calls[k];
         const auto at = MemoryStore::place(failing.hive, failing.key, failing.name);
         auto expected = clean->store.values;
-        if (before.count(at)) expected[at] = before.at(at);
-        else expected.erase(at);
+        before.count(at) ? void(expected[at] = before.at(at)) : void(expected.erase(at));
 
         auto w = arranged();
         w->store.fails = [k](std::size_t index, const MemoryStore::Call&) { return index == k; };
