@@ -171,9 +171,6 @@ TEST_F(WindowTest, SliderMovesByOneOrFiveWithinItsRangeAndItsLabelFollows)
 TEST_F(WindowTest, EachTabShowsItsOwnControlsWithNothingCutOff)
 {
     importFixture("demo.reg");
-    // A value label draws a tab and a line break: its box must hold all of it.
-    const std::string desc = "Voodoo3\t3000\r\nAGP";
-    putText(LM, kDriver, "DriverDesc", desc);
     App app;
     const int check = GetSystemMetrics(SM_CXMENUCHECK);
     for (int tab = 0; tab < layout::kTabCount; ++tab) {
@@ -209,10 +206,22 @@ TEST_F(WindowTest, EachTabShowsItsOwnControlsWithNothingCutOff)
             }
         }
     }
-    EXPECT_GE(drawn(desc, layout::Font::Default, DT_EXPANDTABS).cy, 2 * layout::fontPixelHeight(screenDpi()));
     // A tab row wider than the control would show scroll arrows.
     HWND arrows = FindWindowExA(app.control("SSTab1"), nullptr, UPDOWN_CLASSA, nullptr);
     EXPECT_TRUE(!arrows || !IsWindowVisible(arrows));
+}
+
+TEST_F(WindowTest, AValueLabelHoldsAllOfATextWithATabAndALineBreak)
+{
+    const std::string desc = "Voodoo3\t3000\r\nAGP";
+    putText(LM, kDriver, "DriverDesc", desc);
+    App app;
+    const RECT r = inParent(app.control("Label11"));
+    const SIZE text = drawn(desc, layout::Font::Default, DT_EXPANDTABS);
+    EXPECT_EQ(app.text("Label11"), desc);
+    EXPECT_EQ(r.right - r.left, text.cx);
+    EXPECT_EQ(r.bottom - r.top, text.cy);
+    EXPECT_GE(text.cy, 2 * layout::fontPixelHeight(screenDpi()));
 }
 
 TEST_F(WindowTest, TabKeyFollowsTheTabIndexes)
