@@ -40,8 +40,8 @@ const Form1::Procedure Form1::kApplySequence[24] = {
     &Form1::process21, &Form1::process22, &Form1::process23, &Form1::process24,
 };
 
-Form1::Form1(RegEdit& regEdit, const Form1Controls& controls, char decimalSeparator)
-    : RegEdit1(regEdit), ui_(controls), decimalSeparator_(decimalSeparator)
+Form1::Form1(RegEdit& regEdit, const Form1Controls& controls, char decimalSeparator, Text driverKey)
+    : RegEdit1(regEdit), ui_(controls), decimalSeparator_(decimalSeparator), driverKey_(static_cast<Text&&>(driverKey))
 {
 }
 
@@ -63,7 +63,7 @@ Status Form1::Slider1_Scroll() { return ui_.Label23.setCaption(Text::number(ui_.
 Status Form1::read(const SettingKey& key, const char* name)
 {
     RegEdit1.setRootKey(key.rootKey);
-    RegEdit1.setKeyPath(key.keyPath());
+    RegEdit1.setKeyPath(key.keyPath(driverKey_));
     RegEdit1.setValueName(name);
     return RegEdit1.ReadValue();
 }
@@ -71,7 +71,7 @@ Status Form1::read(const SettingKey& key, const char* name)
 Status Form1::write(const SettingKey& key, std::int32_t valueType, const char* name, const Value& value)
 {
     RegEdit1.setRootKey(key.rootKey);
-    RegEdit1.setKeyPath(key.keyPath());
+    RegEdit1.setKeyPath(key.keyPath(driverKey_));
     RegEdit1.setValueType(valueType);
     RegEdit1.setValueName(name);
     RegEdit1.setValue(value);
@@ -81,7 +81,7 @@ Status Form1::write(const SettingKey& key, std::int32_t valueType, const char* n
 Status Form1::remove(const SettingKey& key, const char* name)
 {
     RegEdit1.setRootKey(key.rootKey);
-    RegEdit1.setKeyPath(key.keyPath());
+    RegEdit1.setKeyPath(key.keyPath(driverKey_));
     RegEdit1.setValueName(name);
     return RegEdit1.DeleteValue();
 }

@@ -9,6 +9,7 @@
 
 #include "app/controls.h"
 #include "app/setting_keys.h"
+#include "cardinfo/driver_key.h"
 #include "registry/regedit.h"
 
 namespace velmora {
@@ -27,8 +28,10 @@ struct Form1Controls {
 
 class Form1 {
 public:
-    // decimalSeparator is the user's, for the numeric conversions of what is read.
-    Form1(RegEdit& regEdit, const Form1Controls& controls, char decimalSeparator = '.');
+    // decimalSeparator is the user's, for the numeric conversions of what is
+    // read; driverKey is the display driver's key that holds the card's values.
+    Form1(RegEdit& regEdit, const Form1Controls& controls, char decimalSeparator = '.',
+          Text driverKey = kFirstDriverKey);
 
     // Event handlers. None of them traps: a failure that escapes a procedure's
     // fallback stops the sequence and is returned.
@@ -135,6 +138,7 @@ private:
     RegEdit& RegEdit1;
     Form1Controls ui_;
     char decimalSeparator_;
+    Text driverKey_;
 };
 
 }  // namespace velmora

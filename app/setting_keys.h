@@ -1,13 +1,12 @@
 #pragma once
 // Where the main window's values live: a hive code and a key path. The card's
-// keys all hang below the display driver's key of adapter instance 0000.
+// keys all hang below its display driver's key, which the window decides once
+// at start (cardinfo/driver_key.h).
 #include <cstdint>
 
 #include "registry/store.h"
 
 namespace velmora {
-
-inline constexpr char kDriverKeyPath[] = "System\\CurrentControlSet\\Services\\Class\\Display\\0000";
 
 // Both names stand under the Direct3D key and under the Glide key, as separate values.
 inline constexpr char kOverlayModeName[] = "SSTH3_OVERLAYMODE";
@@ -15,10 +14,14 @@ inline constexpr char kAlphaDitherModeName[] = "SSTH3_ALPHADITHERMODE";
 
 struct SettingKey {
     std::int32_t rootKey;
-    const char* path;
+    const char* path;              // nullptr: the display driver's key
     const char* subkey = nullptr;  // below path, when given
 
-    Text keyPath() const { return subkey ? Text(path) + "\\" + subkey : Text(path); }
+    Text keyPath(const Text& driverKey) const
+    {
+        const Text base = path ? Text(path) : driverKey;
+        return subkey ? base + "\\" + subkey : base;
+    }
 };
 
 }  // namespace velmora

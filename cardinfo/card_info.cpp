@@ -5,8 +5,8 @@
 namespace velmora {
 namespace {
 
-constexpr SettingKey kDriver{hive::LocalMachine, kDriverKeyPath};
-constexpr SettingKey kAdapter{hive::LocalMachine, kDriverKeyPath,
+constexpr SettingKey kDriver{hive::LocalMachine, nullptr};
+constexpr SettingKey kAdapter{hive::LocalMachine, nullptr,
                               "shellex\\PropertySheetHandlers\\Edge Information\\Data\\Adapter"};
 
 }  // namespace

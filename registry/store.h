@@ -21,10 +21,13 @@ constexpr std::uint32_t MultiSz = 7;
 constexpr std::uint32_t Qword = 11;
 }  // namespace regtype
 
-// Hive codes as the setting procedures give them in RootKey.
+// Hive codes as the setting procedures give them in RootKey; the last is
+// only looked at, never written: HKEY_DYN_DATA, where Windows 95 and 98 list
+// the devices present at this start.
 namespace hive {
 constexpr std::int32_t LocalMachine = 2;
 constexpr std::int32_t CurrentConfig = 4;
+constexpr std::int32_t DynData = 6;
 }  // namespace hive
 
 struct StoredValue {
@@ -46,6 +49,12 @@ public:
     virtual Status write(std::int32_t hive, const Text& key, const Text& name, const StoredValue& v) = 0;
     // Removing a value that is absent, or whose key is absent, succeeds and changes nothing.
     virtual Status remove(std::int32_t hive, const Text& key, const Text& name) = 0;
+    // The names of the key's subkeys, at most kMostSubkeys of them; fails when there is no such key.
+    virtual Status subkeys(std::int32_t hive, const Text& key, Vec<Text>& names) = 0;
+    virtual bool hasKey(std::int32_t hive, const Text& key) = 0;
 };
+
+// Enough for every device a machine records, and a bound on a hostile registry.
+constexpr std::size_t kMostSubkeys = 1024;
 
 }  // namespace velmora

@@ -26,6 +26,7 @@ Status rootOf(std::int32_t hive, HKEY& root)
     switch (hive) {
     case hive::LocalMachine: root = HKEY_LOCAL_MACHINE; return {};
     case hive::CurrentConfig: root = HKEY_CURRENT_CONFIG; return {};
+    case hive::DynData: root = HKEY_DYN_DATA; return {};
     default: return invalidProcedureCall();
     }
 }
@@ -71,6 +72,31 @@ Status Win32Store::remove(std::int32_t hive, const Text& key, const Text& name)
     VELMORA_TRY(check(rc));
     rc = RegDeleteValueA(k.get(), name.c_str());
     return rc == ERROR_FILE_NOT_FOUND ? Status() : check(rc);
+}
+
+Status Win32Store::subkeys(std::int32_t hive, const Text& key, Vec<Text>& names)
+{
+    HKEY root;
+    VELMORA_TRY(rootOf(hive, root));
+    RegKey k;
+    VELMORA_TRY(check(RegOpenKeyExA(root, key.c_str(), 0, KEY_ENUMERATE_SUB_KEYS, k.out())));
+    names.clear();
+    char name[256];  // the longest key name the system allows, and its zero
+    for (DWORD i = 0; names.size() < kMostSubkeys; ++i) {
+        DWORD size = sizeof name;
+        const LONG rc = RegEnumKeyExA(k.get(), i, name, &size, nullptr, nullptr, nullptr, nullptr);
+        if (rc == ERROR_NO_MORE_ITEMS) break;
+        VELMORA_TRY(check(rc));
+        names.push_back(Text(name, size));
+    }
+    return {};
+}
+
+bool Win32Store::hasKey(std::int32_t hive, const Text& key)
+{
+    HKEY root;
+    RegKey k;
+    return rootOf(hive, root).ok() && RegOpenKeyExA(root, key.c_str(), 0, KEY_QUERY_VALUE, k.out()) == ERROR_SUCCESS;
 }
 
 }  // namespace velmora

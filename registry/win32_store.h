@@ -1,6 +1,6 @@
 #pragma once
 // The registry store over advapi32: hive 2 is HKEY_LOCAL_MACHINE, 4 is
-// HKEY_CURRENT_CONFIG. Only calls that Windows 95 already had.
+// HKEY_CURRENT_CONFIG, 6 HKEY_DYN_DATA. Only calls that Windows 95 already had.
 #include "registry/store.h"
 
 namespace velmora {
@@ -10,6 +10,8 @@ public:
     Status read(std::int32_t hive, const Text& key, const Text& name, StoredValue& out) override;
     Status write(std::int32_t hive, const Text& key, const Text& name, const StoredValue& v) override;
     Status remove(std::int32_t hive, const Text& key, const Text& name) override;
+    Status subkeys(std::int32_t hive, const Text& key, Vec<Text>& names) override;
+    bool hasKey(std::int32_t hive, const Text& key) override;
 };
 
 // How a value is read: one query with a buffer that fits the usual small

@@ -5,7 +5,7 @@
 namespace velmora {
 namespace {
 
-constexpr SettingKey kDefault{hive::LocalMachine, kDriverKeyPath, "DEFAULT"};
+constexpr SettingKey kDefault{hive::LocalMachine, nullptr, "DEFAULT"};
 constexpr char kGrxclock[] = "Grxclock";
 constexpr char kCheckClk[] = "CheckClk";
 

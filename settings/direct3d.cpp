@@ -6,7 +6,7 @@
 namespace velmora {
 namespace {
 
-constexpr SettingKey kD3D{hive::LocalMachine, kDriverKeyPath, "D3D"};
+constexpr SettingKey kD3D{hive::LocalMachine, nullptr, "D3D"};
 constexpr char kSwapInterval[] = "SSTH3_SWAPINTERVAL";
 constexpr char kAntiAlias[] = "SSTH3_ANTIALIAS";
 

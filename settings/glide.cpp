@@ -6,7 +6,7 @@
 namespace velmora {
 namespace {
 
-constexpr SettingKey kGlide{hive::LocalMachine, kDriverKeyPath, "Glide"};
+constexpr SettingKey kGlide{hive::LocalMachine, nullptr, "Glide"};
 constexpr char kSwapInterval[] = "FX_GLIDE_SWAPINTERVAL";
 constexpr char kNoSplash[] = "FX_GLIDE_NO_SPLASH";
 constexpr char kLodDither[] = "FX_GLIDE_LOD_DITHER";

@@ -95,7 +95,7 @@ Status MainWindow::create(HINSTANCE instance)
     VELMORA_TRY(createControls());
 
     controls_ = std::make_unique<Win32Form1Controls>(*this);
-    form_ = std::make_unique<Form1>(regEdit_, controls_->controls(), userDecimalSeparator());
+    form_ = std::make_unique<Form1>(regEdit_, controls_->controls(), userDecimalSeparator(), findDriverKey(store_));
     return {};
 }
 

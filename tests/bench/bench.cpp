@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "app/form1.h"
+#include "cardinfo/driver_key.h"
 #include "registry/win32_store.h"
 #include "tests/support/doubles.h"
 #include "tests/e2e/harness.h"
@@ -93,12 +94,17 @@ void startup(int pairs)
                 static_cast<unsigned long>(emptyPeak));
 }
 
-HKEY root(std::int32_t hive) { return hive == velmora::hive::CurrentConfig ? HKEY_CURRENT_CONFIG : HKEY_LOCAL_MACHINE; }
+HKEY root(std::int32_t hive)
+{
+    return hive == velmora::hive::CurrentConfig ? HKEY_CURRENT_CONFIG
+           : hive == velmora::hive::DynData     ? HKEY_DYN_DATA
+                                                : HKEY_LOCAL_MACHINE;
+}
 
 // The store the sequences run on, recording each operation and what it wrote.
 struct Recording : velmora::Win32Store {
     struct Call {
-        int op;  // 0 read, 1 write, 2 remove
+        int op;  // 0 read, 1 write, 2 remove, 3 list subkeys, 4 look for a key
         std::int32_t hive;
         std::string key, name;
         velmora::StoredValue written;
@@ -119,20 +125,32 @@ struct Recording : velmora::Win32Store {
         calls.push_back({2, h, k.c_str(), n.c_str(), {}});
         return Win32Store::remove(h, k, n);
     }
+    velmora::Status subkeys(std::int32_t h, const velmora::Text& k, velmora::Vec<velmora::Text>& names) override
+    {
+        calls.push_back({3, h, k.c_str(), "", {}});
+        return Win32Store::subkeys(h, k, names);
+    }
+    bool hasKey(std::int32_t h, const velmora::Text& k) override
+    {
+        calls.push_back({4, h, k.c_str(), "", {}});
+        return Win32Store::hasKey(h, k);
+    }
 };
 
 void sequences(int runs)
 {
     e2e::resetRegistry();
     e2e::importFixture("demo.reg");
+    e2e::putText(e2e::LM, "Enum\\PCI\\VEN_121A&DEV_0005&SUBSYS_0036121A&REV_01\\BUS_01&DEV_00&FUNC_00", "Driver",
+                 "Display\\0000");
 
-    // The calls both sequences make on the demo state.
+    // The calls the driver key's lookup and both sequences make on the demo state.
     std::vector<Recording::Call> loadCalls, applyCalls;
     {
         Recording recording;
         velmora::RegEdit reg(recording);
         velmora::MemoryForm1Controls ui;
-        velmora::Form1 form(reg, ui.controls());
+        velmora::Form1 form(reg, ui.controls(), '.', velmora::findDriverKey(recording));
         static_cast<void>(form.Form_Load());
         loadCalls.swap(recording.calls);
         static_cast<void>(form.Command1_Click());
@@ -141,11 +159,14 @@ void sequences(int runs)
 
     auto floorLoad = [&] {
         BYTE data[256];
+        char name[256];
         for (const auto& c : loadCalls) {
             HKEY k;
-            if (RegOpenKeyExA(root(c.hive), c.key.c_str(), 0, KEY_QUERY_VALUE, &k) != ERROR_SUCCESS) continue;
+            if (RegOpenKeyExA(root(c.hive), c.key.c_str(), 0, KEY_READ, &k) != ERROR_SUCCESS) continue;
             DWORD type = 0, size = sizeof data;
-            RegQueryValueExA(k, c.name.c_str(), nullptr, &type, data, &size);
+            if (c.op == 0) RegQueryValueExA(k, c.name.c_str(), nullptr, &type, data, &size);
+            for (DWORD i = 0; c.op == 3 && RegEnumKeyExA(k, i, name, &size, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS; ++i)
+                size = sizeof name;
             RegCloseKey(k);
         }
     };
@@ -171,8 +192,8 @@ void sequences(int runs)
     std::vector<double> load, loadFloor, apply, applyFloor;
     for (int i = 0; i < runs; ++i) {
         velmora::MemoryForm1Controls ui;
-        velmora::Form1 form(reg, ui.controls());
         double t = nowMs();
+        velmora::Form1 form(reg, ui.controls(), '.', velmora::findDriverKey(store));
         static_cast<void>(form.Form_Load());
         load.push_back(nowMs() - t);
         t = nowMs();

@@ -13,9 +13,14 @@ namespace e2e {
 namespace {
 
 // Everything the program reads or writes lies below these keys.
-const std::pair<HKEY, std::string> kRoots[] = {
-    {LM, kClass}, {CC, "Display"}, {LM, "SOFTWARE\\Microsoft\\Shared Tools"},
-    {LM, "SOFTWARE\\Microsoft\\Shared Tools Location"}, {LM, "Enum\\PCI"},
+const struct {
+    HKEY root;
+    const char* label;
+    std::string key;
+} kRoots[] = {
+    {LM, "HKLM", kClass}, {CC, "HKCC", "Display"}, {LM, "HKLM", "SOFTWARE\\Microsoft\\Shared Tools"},
+    {LM, "HKLM", "SOFTWARE\\Microsoft\\Shared Tools Location"}, {LM, "HKLM", "Enum\\PCI"},
+    {HKEY_DYN_DATA, "HKDD", "Config Manager\\Enum"},
 };
 
 void deleteTree(HKEY parent, const std::string& key)
@@ -126,7 +131,7 @@ BOOL CALLBACK matchWindow(HWND h, LPARAM lp)
 
 void resetRegistry()
 {
-    for (const auto& [root, key] : kRoots) deleteTree(root, key);
+    for (const auto& r : kRoots) deleteTree(r.root, r.key);
 }
 
 void importFixture(const std::string& fileName)
@@ -175,7 +180,7 @@ std::string dword(DWORD v) { return "dword " + std::to_string(v); }
 std::vector<std::string> exportKeys()
 {
     std::vector<std::string> out;
-    for (const auto& [root, key] : kRoots) exportTree(root, key, (root == LM ? "HKLM\\" : "HKCC\\") + key, out);
+    for (const auto& r : kRoots) exportTree(r.root, r.key, r.label + ("\\" + r.key), out);
     return out;
 }
 

@@ -47,7 +47,7 @@ Status MemoryStore::read(std::int32_t hive, const Text& key, const Text& name, S
 Status MemoryStore::write(std::int32_t hive, const Text& key, const Text& name, const StoredValue& v)
 {
     VELMORA_TRY(counted(Op::Write, hive, key, name));
-    values[place(hive, str(key), str(name))] = v;
+    set(hive, str(key), str(name), v);
     return {};
 }
 
@@ -58,8 +58,29 @@ Status MemoryStore::remove(std::int32_t hive, const Text& key, const Text& name)
     return {};
 }
 
+Status MemoryStore::subkeys(std::int32_t hive, const Text& key, Vec<Text>& names)
+{
+    const std::string parent = lower(str(key)) + "\\";
+    if (!hasKey(hive, key)) return registryError(2, "The system cannot find the file specified.");
+    names.clear();
+    for (const auto& [h, k] : keys)
+        if (h == hive && k.rfind(parent, 0) == 0 && k.find('\\', parent.size()) == std::string::npos)
+            names.push_back(text(k.substr(parent.size())));
+    return {};
+}
+
+bool MemoryStore::hasKey(std::int32_t hive, const Text& key) { return keys.count({hive, lower(str(key))}) > 0; }
+
+void MemoryStore::createKey(std::int32_t hive, const std::string& key)
+{
+    for (std::size_t end = key.find('\\'); end != std::string::npos; end = key.find('\\', end + 1))
+        keys.insert({hive, lower(key.substr(0, end))});
+    keys.insert({hive, lower(key)});
+}
+
 void MemoryStore::set(std::int32_t hive, const std::string& key, const std::string& name, const StoredValue& v)
 {
+    createKey(hive, key);
     values[place(hive, key, name)] = v;
 }
 

@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -28,6 +29,8 @@ public:
     Status read(std::int32_t hive, const Text& key, const Text& name, StoredValue& out) override;
     Status write(std::int32_t hive, const Text& key, const Text& name, const StoredValue& v) override;
     Status remove(std::int32_t hive, const Text& key, const Text& name) override;
+    Status subkeys(std::int32_t hive, const Text& key, Vec<Text>& names) override;
+    bool hasKey(std::int32_t hive, const Text& key) override;
 
     // Every operation, in order. An operation for which `fails` answers true
     // (given its index in `calls`) fails and changes nothing.
@@ -38,6 +41,8 @@ public:
     using Place = std::tuple<std::int32_t, std::string, std::string>;
     static Place place(std::int32_t hive, const std::string& key, const std::string& name);
     std::map<Place, StoredValue> values;
+    std::set<std::pair<std::int32_t, std::string>> keys;  // a key's parents are keys too
+    void createKey(std::int32_t hive, const std::string& key);
     void set(std::int32_t hive, const std::string& key, const std::string& name, const StoredValue& v);
     std::optional<StoredValue> get(std::int32_t hive, const std::string& key, const std::string& name) const;
 

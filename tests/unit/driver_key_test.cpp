@@ -1,0 +1,96 @@
+// Which display driver key the card's values are read from and written to:
+// a Voodoo3 present now, else one Windows has a record of, else Display\0000;
+// records that are malformed or hostile do not count.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "app/form1.h"
+#include "cardinfo/driver_key.h"
+#include "registry/regedit.h"
+#include "tests/support/doubles.h"
+
+using namespace velmora;
+
+namespace {
+
+constexpr std::int32_t LM = hive::LocalMachine, DD = hive::DynData;
+const std::string kDisplay = "System\\CurrentControlSet\\Services\\Class\\Display\\";
+const std::string kVoodoo3 = "Enum\\PCI\\VEN_121A&DEV_0005&SUBSYS_0036121A&REV_01";
+
+// A device record naming its driver, and the driver keys that exist.
+void record(MemoryStore& s, const std::string& record, const StoredValue& driver)
+{
+    s.set(LM, "Enum\\" + record, "Driver", driver);
+}
+
+}  // namespace
+
+TEST(DriverKey, APresentVoodoo3ThenARecordedOneTheLowestFirstElseTheFirstKey)
+{
+    const struct {
+        const char* name;
+        std::function<void(MemoryStore&)> arrange;
+        const char* key;
+    } cases[] = {
+        {"nothing recorded", [](MemoryStore&) {}, "0000"},
+        {"recorded", [](MemoryStore& s) { record(s, kVoodoo3.substr(5) + "\\BUS_01&DEV_00&FUNC_00", storedText("Display\\0001")); }, "0001"},
+        {"two recorded, any case", [](MemoryStore& s) {
+             record(s, kVoodoo3.substr(5) + "\\BUS_01&DEV_00&FUNC_00", storedText("Display\\0003"));
+             record(s, "pci\\ven_121a&dev_0005\\BUS_02", storedText("DISPLAY\\0002"));
+         }, "0002"},
+        {"present before recorded", [](MemoryStore& s) {
+             record(s, "PCI\\VEN_121A&DEV_0005\\A", storedText("Display\\0001"));
+             record(s, "PCI\\VEN_121A&DEV_0005&SUBSYS_1\\B", storedText("Display\\0003"));
+             s.set(DD, "Config Manager\\Enum\\C1A2B3C4", "HardWareKey", storedText("PCI\\VEN_121A&DEV_0005&SUBSYS_1\\B"));
+         }, "0003"},
+        {"present, its key gone: recorded", [](MemoryStore& s) {
+             record(s, "PCI\\VEN_121A&DEV_0005\\A", storedText("Display\\0001"));
+             record(s, "PCI\\VEN_121A&DEV_0005\\B", storedText("Display\\0007"));
+             s.set(DD, "Config Manager\\Enum\\1", "HardWareKey", storedText("PCI\\VEN_121A&DEV_0005\\B"));
+         }, "0001"},
+    };
+    for (const auto& c : cases) {
+        MemoryStore s;
+        for (const char* n : {"0000", "0001", "0002", "0003"}) s.createKey(LM, kDisplay + n);
+        c.arrange(s);
+        EXPECT_EQ(findDriverKey(s), text(kDisplay + c.key)) << c.name;
+    }
+}
+
+TEST(DriverKey, RecordsThatAreNoVoodoo3sOrNameNoDriverKeyDoNotCount)
+{
+    MemoryStore s;
+    s.createKey(LM, kDisplay + "0001");
+    const std::string instance = "\\BUS_01&DEV_00&FUNC_00";
+    const std::pair<std::string, StoredValue> bad[] = {
+        {"PCI\\VEN_10DE&DEV_0020" + instance, storedText("Display\\0001")},   // another card
+        {"PCI\\VEN_121A&DEV_00051" + instance, storedText("Display\\0001")},  // another device
+        {"PCI\\VEN_121A&DEV_0005\\A", storedDword(1)},
+        {"PCI\\VEN_121A&DEV_0005\\B", storedText("Monitor\\0001")},
+        {"PCI\\VEN_121A&DEV_0005\\C", storedText("Display\\..\\..\\..\\Display\\0001")},
+        {"PCI\\VEN_121A&DEV_0005\\D", storedText("")},
+        {"PCI\\VEN_121A&DEV_0005\\E", storedText("Display\\" + std::string(100000, '1'))},
+        {"PCI\\VEN_121A&DEV_0005\\F", storedText("Display\\0009")},  // no such key
+        {"PCI\\VEN_121A&DEV_0005\\G", storedText("Display\\ 001")},
+    };
+    for (const auto& [name, driver] : bad) record(s, name, driver);
+    s.set(DD, "Config Manager\\Enum\\1", "HardWareKey", storedText("PCI\\VEN_121A&DEV_0005\\Nowhere"));
+    s.set(DD, "Config Manager\\Enum\\2", "HardWareKey", storedDword(5));
+    EXPECT_EQ(findDriverKey(s), text(kDisplay + "0000"));
+}
+
+TEST(DriverKey, EveryReaderLoaderAndWriterUsesTheChosenKeyAndTheDesktopStaysPut)
+{
+    MemoryStore store;
+    RegEdit reg(store);
+    MemoryForm1Controls ui;
+    Form1 form(reg, ui.controls(), '.', text(kDisplay + "0001"));
+    store.set(LM, kDisplay + "0001", "DriverDesc", storedText("Voodoo3 3000 AGP"));
+    store.set(LM, kDisplay + "0000", "DriverDesc", storedText("Old Card"));
+    ASSERT_TRUE(form.Form_Load().ok() && form.Command1_Click().ok());
+    EXPECT_EQ(ui.view()["Label11"], "Voodoo3 3000 AGP");
+    for (const MemoryStore::Call& c : store.calls)
+        EXPECT_TRUE(c.hive != LM || c.key.rfind(kDisplay + "0001", 0) == 0) << c.key << "\\" << c.name;
+    EXPECT_TRUE(store.get(hive::CurrentConfig, "Display\\Settings", "RefreshRate"));
+}
