@@ -60,7 +60,7 @@ double startOnce(const std::string& exe, SIZE_T& peak)
     const double t0 = nowMs();
     if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) std::exit(2);
     WaitForInputIdle(pi.hProcess, 30000);
-    while (!e2e::findWindow(pi.dwProcessId, "")) Sleep(1);
+    while (!e2e::findWindow(pi.dwProcessId, nullptr)) Sleep(1);
     const double t1 = nowMs();
 
     PROCESS_MEMORY_COUNTERS pmc = {};

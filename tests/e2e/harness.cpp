@@ -27,25 +27,22 @@ void deleteTree(HKEY parent, const std::string& key)
 {
     HKEY k;
     if (RegOpenKeyExA(parent, key.c_str(), 0, KEY_ALL_ACCESS, &k) != ERROR_SUCCESS) return;
-    char name[512];
     // Children first: a key with subkeys cannot be deleted on NT.
-    while (RegEnumKeyA(k, 0, name, sizeof name) == ERROR_SUCCESS) deleteTree(k, name);
+    for (char name[512]; RegEnumKeyA(k, 0, name, sizeof name) == ERROR_SUCCESS;) deleteTree(k, name);
     RegCloseKey(k);
     RegDeleteKeyA(parent, key.c_str());
 }
 
 std::string describe(DWORD type, const std::string& bytes)
 {
-    if ((type == REG_SZ || type == REG_EXPAND_SZ) && bytes.size() < 200) {
-        std::string s = type == REG_SZ ? "sz \"" : "expand_sz \"";
-        for (char c : bytes) s += c ? std::string(1, c) : "\\0";
-        return s + "\"";
-    }
     if (type == REG_DWORD && bytes.size() == 4) return "dword " + std::to_string(*reinterpret_cast<const DWORD*>(bytes.data()));
-    std::string s = "type " + std::to_string(type) + ", " + std::to_string(bytes.size()) + " bytes:";
+    std::string s = type == REG_SZ ? "sz \"" : "type " + std::to_string(type) + ":";
     char hex[4];
-    for (unsigned char c : bytes) std::snprintf(hex, sizeof hex, " %02x", c), s += hex;
-    return s;
+    for (unsigned char c : bytes) {
+        std::snprintf(hex, sizeof hex, " %02x", c);
+        s += type != REG_SZ ? hex : c ? std::string(1, static_cast<char>(c)) : "\\0";
+    }
+    return type == REG_SZ ? s + "\"" : s;
 }
 
 void exportTree(HKEY parent, const std::string& key, const std::string& label, std::vector<std::string>& out)
@@ -55,76 +52,24 @@ void exportTree(HKEY parent, const std::string& key, const std::string& label, s
     out.push_back("[" + label + "]");
     std::string name(16384, '\0'), data(1 << 21, '\0');
     for (DWORD i = 0;; ++i) {
-        DWORD nameLen = static_cast<DWORD>(name.size()), dataLen = static_cast<DWORD>(data.size()), type = 0;
-        if (RegEnumValueA(k, i, &name[0], &nameLen, nullptr, &type, reinterpret_cast<BYTE*>(&data[0]), &dataLen) !=
-            ERROR_SUCCESS)
+        DWORD nameLen = 16384, dataLen = 1 << 21, type = 0;
+        if (RegEnumValueA(k, i, &name[0], &nameLen, nullptr, &type, reinterpret_cast<BYTE*>(&data[0]), &dataLen))
             break;
         out.push_back(label + "\\" + name.substr(0, nameLen) + " = " + describe(type, data.substr(0, dataLen)));
     }
     for (DWORD i = 0;; ++i) {
-        DWORD nameLen = static_cast<DWORD>(name.size());
-        if (RegEnumKeyExA(k, i, &name[0], &nameLen, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
-        const std::string child = name.substr(0, nameLen);
-        exportTree(k, child, label + "\\" + child, out);
+        DWORD nameLen = 16384;
+        if (RegEnumKeyExA(k, i, &name[0], &nameLen, nullptr, nullptr, nullptr, nullptr)) break;
+        exportTree(k, name.substr(0, nameLen), label + "\\" + name.substr(0, nameLen), out);
     }
     RegCloseKey(k);
 }
 
-
 DWORD patience(DWORD ms)
 {
-    char factor[16] = {};
-    const DWORD n = GetEnvironmentVariableA("VELMORA_WAIT_FACTOR", factor, sizeof factor);
-    return n > 0 && n < sizeof factor ? ms * static_cast<DWORD>(std::max(1, std::atoi(factor))) : ms;
-}
-
-// Starts a program and waits for it; its exit code.
-DWORD run(std::string commandLine)
-{
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi = {};
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-        throw std::runtime_error("cannot start " + commandLine + ": error " + std::to_string(GetLastError()));
-    WaitForSingleObject(pi.hProcess, patience(60000));
-    DWORD code = 1;
-    GetExitCodeProcess(pi.hProcess, &code);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    return code;
-}
-
-struct ChildSearch {
-    int id;
-    HWND found;
-};
-
-BOOL CALLBACK matchChild(HWND h, LPARAM lp)
-{
-    auto* s = reinterpret_cast<ChildSearch*>(lp);
-    if (GetDlgCtrlID(h) == s->id) s->found = h;
-    return !s->found;
-}
-
-struct WindowSearch {
-    DWORD pid;
-    const std::string& caption;
-    const char* windowClass;
-    HWND found;
-};
-
-BOOL CALLBACK matchWindow(HWND h, LPARAM lp)
-{
-    auto* s = reinterpret_cast<WindowSearch*>(lp);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(h, &owner);
-    char text[256] = {}, cls[64] = {};
-    GetWindowTextA(h, text, sizeof text);
-    GetClassNameA(h, cls, sizeof cls);
-    if (owner == s->pid && IsWindowVisible(h) && (s->caption.empty() || text == s->caption) &&
-        (!s->windowClass || s->windowClass == std::string(cls)))
-        s->found = h;
-    return !s->found;
+    char factor[16] = "1";
+    GetEnvironmentVariableA("VELMORA_WAIT_FACTOR", factor, sizeof factor);
+    return ms * static_cast<DWORD>(std::max(1, std::atoi(factor)));
 }
 
 }  // namespace
@@ -136,42 +81,43 @@ void resetRegistry()
 
 void importFixture(const std::string& fileName)
 {
-    char dir[MAX_PATH];
-    const DWORD n = GetEnvironmentVariableA("VELMORA_FIXTURES", dir, sizeof dir);
-    const std::string path = (n > 0 && n < sizeof dir ? std::string(dir) : VELMORA_FIXTURE_DIR) + "\\" + fileName;
-    if (run("regedit.exe /S \"" + path + "\"") != 0) throw std::runtime_error("regedit could not import " + path);
+    std::string cmd = "regedit.exe /S \"" VELMORA_FIXTURE_DIR "\\" + fileName + "\"";
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    DWORD code = 1;
+    if (CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+        WaitForSingleObject(pi.hProcess, patience(60000));
+        GetExitCodeProcess(pi.hProcess, &code);
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+    }
+    if (code != 0) throw std::runtime_error("Wine's regedit could not import " + fileName);
 }
 
-LONG put(HKEY root, const std::string& key, const std::string& name, DWORD type, const std::string& bytes)
+void put(HKEY root, const std::string& key, const std::string& name, DWORD type, const std::string& bytes)
 {
     HKEY k;
-    LONG rc = RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &k, nullptr);
-    if (rc != ERROR_SUCCESS) return rc;
-    rc = RegSetValueExA(k, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
-                        static_cast<DWORD>(bytes.size()));
+    if (RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &k, nullptr) ||
+        RegSetValueExA(k, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(bytes.data()), static_cast<DWORD>(bytes.size())))
+        throw std::runtime_error("cannot store " + key + "\\" + name);
     RegCloseKey(k);
-    return rc;
 }
 
 void putText(HKEY root, const std::string& key, const std::string& name, const std::string& text)
 {
-    if (put(root, key, name, REG_SZ, text + '\0') != ERROR_SUCCESS) throw std::runtime_error("cannot store " + name);
+    put(root, key, name, REG_SZ, text + '\0');
 }
 
 std::string stored(HKEY root, const std::string& key, const std::string& name)
 {
     HKEY k;
+    std::string data(1 << 21, '\0');
+    DWORD type = 0, size = static_cast<DWORD>(data.size());
     if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &k) != ERROR_SUCCESS) return "absent";
-    DWORD type = 0, size = 0;
-    std::string out = "absent";
-    if (RegQueryValueExA(k, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS) {
-        std::string data(size, '\0');
-        if (RegQueryValueExA(k, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&data[0]), &size) ==
-            ERROR_SUCCESS)
-            out = describe(type, data.substr(0, size));
-    }
+    const LONG rc = RegQueryValueExA(k, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&data[0]), &size);
     RegCloseKey(k);
-    return out;
+    return rc == ERROR_SUCCESS ? describe(type, data.substr(0, size)) : "absent";
 }
 
 std::string sz(const std::string& text) { return describe(REG_SZ, text + '\0'); }
@@ -191,19 +137,21 @@ bool waitUntil(const std::function<bool()>& done, DWORD ms)
     return true;
 }
 
-int screenDpi()
-{
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
-
 std::string besideThis(const std::string& file)
 {
     char path[MAX_PATH];
     const std::string s(path, GetModuleFileNameA(nullptr, path, sizeof path));
     return s.substr(0, s.find_last_of("\\/") + 1) + file;
+}
+
+HWND findWindow(DWORD pid, const char* caption, const char* windowClass)
+{
+    for (HWND h = nullptr; (h = FindWindowExA(nullptr, h, windowClass, caption));) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(h, &owner);
+        if (owner == pid && IsWindowVisible(h)) return h;
+    }
+    return nullptr;
 }
 
 App::App()
@@ -232,14 +180,15 @@ App::~App()
 
 bool App::running() const { return WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT; }
 
+// On the window itself or on one of its tab pages.
 HWND App::control(const char* name) const
 {
     const velmora::layout::Control* c = velmora::layout::find(name);
-    if (!c) throw std::runtime_error(std::string("no control named ") + name);
-    ChildSearch s{c->id, nullptr};
-    EnumChildWindows(window_, matchChild, reinterpret_cast<LPARAM>(&s));
-    if (!s.found) throw std::runtime_error(std::string("no window for ") + name);
-    return s.found;
+    for (HWND child = GetWindow(window_, GW_CHILD); c && child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (GetDlgCtrlID(child) == c->id) return child;
+        if (HWND h = GetDlgItem(child, c->id)) return h;
+    }
+    throw std::runtime_error(std::string("no control named ") + name);
 }
 
 std::string App::text(const char* name) const
@@ -268,25 +217,16 @@ DWORD App::close()
 
 DWORD App::waitExit()
 {
-    if (WaitForSingleObject(pi_.hProcess, patience(15000)) != WAIT_OBJECT_0)
-        throw std::runtime_error("Velmcfg.exe did not end");
     DWORD code = 0;
+    if (WaitForSingleObject(pi_.hProcess, patience(15000)) != WAIT_OBJECT_0) throw std::runtime_error("Velmcfg.exe did not end");
     GetExitCodeProcess(pi_.hProcess, &code);
     return code;
-}
-
-HWND findWindow(DWORD pid, const std::string& caption, const char* windowClass)
-{
-    WindowSearch s{pid, caption, windowClass, nullptr};
-    EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&s));
-    return s.found;
 }
 
 void App::screenshot(HWND h, const std::string& name)
 {
     char dir[MAX_PATH] = {};
-    const DWORD n = GetEnvironmentVariableA("VELMORA_SHOTS", dir, sizeof dir);
-    if (n == 0 || n >= sizeof dir) return;
+    if (!GetEnvironmentVariableA("VELMORA_SHOTS", dir, sizeof dir)) return;
     UpdateWindow(h);
     Sleep(300);
     RECT r;

@@ -51,69 +51,47 @@ private:
 };
 
 // A control in memory as a test sees it: what it shows, as text ("Unknown",
-// "1" for a checked box or a selected option, "180" for the slider), and a
-// change a user could make, which it refuses (error 380) when told to.
-struct MemoryControl {
-    virtual ~MemoryControl() = default;
-    virtual std::string shown() const = 0;
-    virtual Status show(const std::string& state) = 0;
-    bool refuse = false;
-};
+// "1" for a checked box or a selected option, "180" for the slider), known by
+// its name; it refuses every change (error 380) when told to.
+struct MemoryControl;
 using MemoryControls = std::map<std::string, MemoryControl*>;
 using MemoryName = std::pair<MemoryControls*, const char*>;  // where it registers, as what
 
-class MemoryLabel : public Label, public MemoryControl {
-public:
-    explicit MemoryLabel(MemoryName n) { (*n.first)[n.second] = this; }
-    Text caption() const override { return text_; }
-    Status setCaption(const Text& text) override;
-    std::string shown() const override { return str(text_); }
+struct MemoryControl {
+    MemoryControl(MemoryName n, std::string state) : shown(std::move(state)) { (*n.first)[n.second] = this; }
+    virtual ~MemoryControl() = default;
+    virtual Status show(const std::string& state) = 0;  // as a user would change it
+    Status change(const std::string& to) { return refuse ? invalidPropertyValue() : (shown = to, Status()); }
+    std::string shown;
+    bool refuse = false;
+};
+
+struct MemoryLabel : Label, MemoryControl {
+    explicit MemoryLabel(MemoryName n) : MemoryControl(n, "") {}
+    Text caption() const override { return text(shown); }
+    Status setCaption(const Text& t) override { return change(str(t)); }
     Status show(const std::string& s) override { return setCaption(text(s)); }
-
-private:
-    Text text_;
 };
 
-class MemoryCheckBox : public CheckBox, public MemoryControl {
-public:
-    explicit MemoryCheckBox(MemoryName n) { (*n.first)[n.second] = this; }
-    std::string shown() const override { return std::to_string(state_); }
+struct MemoryCheckBox : CheckBox, MemoryControl {
+    explicit MemoryCheckBox(MemoryName n) : MemoryControl(n, "0") {}
+    std::int32_t state() const override { return std::stoi(shown); }
+    Status setState(std::int32_t v) override { return change(std::to_string(v)); }
     Status show(const std::string& s) override { return setValue(std::stoi(s)); }
-
-protected:
-    std::int32_t state() const override { return state_; }
-    Status setState(std::int32_t v) override;
-
-private:
-    std::int32_t state_ = Unchecked;
 };
 
-class MemoryOptionButton : public OptionButton, public MemoryControl {
-public:
-    MemoryOptionButton(OptionFrame& frame, MemoryName n) : OptionButton(frame) { (*n.first)[n.second] = this; }
-    std::string shown() const override { return selected_ ? "1" : "0"; }
+struct MemoryOptionButton : OptionButton, MemoryControl {
+    MemoryOptionButton(OptionFrame& frame, MemoryName n) : OptionButton(frame), MemoryControl(n, "0") {}
+    bool selected() const override { return shown == "1"; }
+    Status setSelected(bool v) override { return change(v ? "1" : "0"); }
     Status show(const std::string& s) override { return setValue(s == "1"); }
-
-protected:
-    bool selected() const override { return selected_; }
-    Status setSelected(bool v) override;
-
-private:
-    bool selected_ = false;
 };
 
-class MemorySlider : public Slider, public MemoryControl {
-public:
-    explicit MemorySlider(MemoryName n) : Slider(layout::kSlider1.min, layout::kSlider1.max) { (*n.first)[n.second] = this; }
-    std::string shown() const override { return std::to_string(position_); }
+struct MemorySlider : Slider, MemoryControl {
+    explicit MemorySlider(MemoryName n) : Slider(layout::kSlider1.min, layout::kSlider1.max), MemoryControl(n, "143") {}
+    std::int32_t position() const override { return std::stoi(shown); }
+    Status setPosition(std::int32_t v) override { return change(std::to_string(v)); }
     Status show(const std::string& s) override { return setValue(std::stoi(s)); }
-
-protected:
-    std::int32_t position() const override { return position_; }
-    Status setPosition(std::int32_t v) override;
-
-private:
-    std::int32_t position_ = layout::kSlider1.value;
 };
 
 struct MemoryMake {
@@ -132,7 +110,12 @@ struct MemoryForm1Controls {
     Form1ControlSet<MemoryLabel, MemoryCheckBox, MemoryOptionButton, MemorySlider> set{MemoryMake{&byName}};
     Form1Controls controls() { return set.controls(); }
     // What a user sees: every control by name.
-    std::map<std::string, std::string> view() const;
+    std::map<std::string, std::string> view() const
+    {
+        std::map<std::string, std::string> v;
+        for (const auto& [name, control] : byName) v[name] = control->shown;
+        return v;
+    }
 };
 
 }  // namespace velmora

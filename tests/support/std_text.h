@@ -1,7 +1,6 @@
 #pragma once
 // The program's text and stored values next to the standard library's, for
 // tests written with std::string: conversions both ways and readable output.
-#include <cstdio>
 #include <ostream>
 #include <string>
 
@@ -16,15 +15,10 @@ inline StoredValue storedText(const std::string& s, std::uint32_t type = regtype
 inline StoredValue storedText(const char* s, std::uint32_t type = regtype::Sz) { return storedText(Text(s), type); }
 
 inline void PrintTo(const Text& t, std::ostream* os) { *os << '"' << str(t) << '"'; }
-inline void PrintTo(const Status& s, std::ostream* os) { *os << s.number() << " " << str(s.description()); }
 inline void PrintTo(const StoredValue& v, std::ostream* os)
 {
     *os << "type " << v.type << ":";
-    char hex[4];
-    for (auto b : v.data) {
-        std::snprintf(hex, sizeof hex, " %02x", b);
-        *os << hex;
-    }
+    for (auto b : v.data) *os << ' ' << static_cast<int>(b);
 }
 
 }  // namespace velmora

@@ -5,9 +5,7 @@
 
 #include <functional>
 
-#include "app/form1.h"
 #include "cardinfo/driver_key.h"
-#include "registry/regedit.h"
 #include "tests/support/doubles.h"
 
 using namespace velmora;
@@ -66,31 +64,14 @@ TEST(DriverKey, RecordsThatAreNoVoodoo3sOrNameNoDriverKeyDoNotCount)
     const std::pair<std::string, StoredValue> bad[] = {
         {"PCI\\VEN_10DE&DEV_0020" + instance, storedText("Display\\0001")},   // another card
         {"PCI\\VEN_121A&DEV_00051" + instance, storedText("Display\\0001")},  // another device
-        {"PCI\\VEN_121A&DEV_0005\\A", storedDword(1)},
-        {"PCI\\VEN_121A&DEV_0005\\B", storedText("Monitor\\0001")},
+        {"PCI\\VEN_121A&DEV_0005\\A", storedDword(1)}, {"PCI\\VEN_121A&DEV_0005\\B", storedText("Monitor\\0001")},
         {"PCI\\VEN_121A&DEV_0005\\C", storedText("Display\\..\\..\\..\\Display\\0001")},
-        {"PCI\\VEN_121A&DEV_0005\\D", storedText("")},
-        {"PCI\\VEN_121A&DEV_0005\\E", storedText("Display\\" + std::string(100000, '1'))},
-        {"PCI\\VEN_121A&DEV_0005\\F", storedText("Display\\0009")},  // no such key
-        {"PCI\\VEN_121A&DEV_0005\\G", storedText("Display\\ 001")},
+        {"PCI\\VEN_121A&DEV_0005\\D", storedText("")}, {"PCI\\VEN_121A&DEV_0005\\E", storedText("Display\\ 001")},
+        {"PCI\\VEN_121A&DEV_0005\\F", storedText("Display\\" + std::string(100000, '1'))},
+        {"PCI\\VEN_121A&DEV_0005\\G", storedText("Display\\0009")},  // no such key
     };
     for (const auto& [name, driver] : bad) record(s, name, driver);
     s.set(DD, "Config Manager\\Enum\\1", "HardWareKey", storedText("PCI\\VEN_121A&DEV_0005\\Nowhere"));
     s.set(DD, "Config Manager\\Enum\\2", "HardWareKey", storedDword(5));
     EXPECT_EQ(findDriverKey(s), text(kDisplay + "0000"));
-}
-
-TEST(DriverKey, EveryReaderLoaderAndWriterUsesTheChosenKeyAndTheDesktopStaysPut)
-{
-    MemoryStore store;
-    RegEdit reg(store);
-    MemoryForm1Controls ui;
-    Form1 form(reg, ui.controls(), '.', text(kDisplay + "0001"));
-    store.set(LM, kDisplay + "0001", "DriverDesc", storedText("Voodoo3 3000 AGP"));
-    store.set(LM, kDisplay + "0000", "DriverDesc", storedText("Old Card"));
-    ASSERT_TRUE(form.Form_Load().ok() && form.Command1_Click().ok());
-    EXPECT_EQ(ui.view()["Label11"], "Voodoo3 3000 AGP");
-    for (const MemoryStore::Call& c : store.calls)
-        EXPECT_TRUE(c.hive != LM || c.key.rfind(kDisplay + "0001", 0) == 0) << c.key << "\\" << c.name;
-    EXPECT_TRUE(store.get(hive::CurrentConfig, "Display\\Settings", "RefreshRate"));
 }
