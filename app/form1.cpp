@@ -60,10 +60,19 @@ Status Form1::Command1_Click()
 
 Status Form1::Slider1_Scroll() { return ui_.Label23.setCaption(Text::number(ui_.Slider1.value())); }
 
+// The half dozen keys' paths are made once each, not for every value.
+const Text& Form1::keyPathOf(const SettingKey& key)
+{
+    for (const KeyPath& known : keyPaths_)
+        if (known.key == &key) return known.path;
+    keyPaths_.push_back({&key, key.keyPath(driverKey_)});
+    return keyPaths_.back().path;
+}
+
 Status Form1::read(const SettingKey& key, const char* name)
 {
     RegEdit1.setRootKey(key.rootKey);
-    RegEdit1.setKeyPath(key.keyPath(driverKey_));
+    RegEdit1.setKeyPath(keyPathOf(key));
     RegEdit1.setValueName(name);
     return RegEdit1.ReadValue();
 }
@@ -71,7 +80,7 @@ Status Form1::read(const SettingKey& key, const char* name)
 Status Form1::write(const SettingKey& key, std::int32_t valueType, const char* name, const Value& value)
 {
     RegEdit1.setRootKey(key.rootKey);
-    RegEdit1.setKeyPath(key.keyPath(driverKey_));
+    RegEdit1.setKeyPath(keyPathOf(key));
     RegEdit1.setValueType(valueType);
     RegEdit1.setValueName(name);
     RegEdit1.setValue(value);
@@ -81,7 +90,7 @@ Status Form1::write(const SettingKey& key, std::int32_t valueType, const char* n
 Status Form1::remove(const SettingKey& key, const char* name)
 {
     RegEdit1.setRootKey(key.rootKey);
-    RegEdit1.setKeyPath(key.keyPath(driverKey_));
+    RegEdit1.setKeyPath(keyPathOf(key));
     RegEdit1.setValueName(name);
     return RegEdit1.DeleteValue();
 }

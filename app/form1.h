@@ -130,6 +130,7 @@ private:
     Status writePresence(const SettingKey& key, const char* name, const CheckBox& box, std::int16_t code);
     Status writeChoice(const SettingKey& key, const char* name, const OptionButton& option, std::int16_t code);
 
+    const Text& keyPathOf(const SettingKey& key);
     // The component's three orders of member settings, each ending in its operation.
     Status read(const SettingKey& key, const char* name);
     Status write(const SettingKey& key, std::int32_t valueType, const char* name, const Value& value);
@@ -139,6 +140,11 @@ private:
     Form1Controls ui_;
     char decimalSeparator_;
     Text driverKey_;
+    struct KeyPath {
+        const SettingKey* key;
+        Text path;
+    };
+    Vec<KeyPath> keyPaths_;
 };
 
 }  // namespace velmora

@@ -19,8 +19,13 @@ struct SettingKey {
 
     Text keyPath(const Text& driverKey) const
     {
-        const Text base = path ? Text(path) : driverKey;
-        return subkey ? base + "\\" + subkey : base;
+        Text key;
+        if (path)
+            key += path;
+        else
+            key += driverKey;
+        if (subkey) (key += '\\') += subkey;
+        return key;
     }
 };
 

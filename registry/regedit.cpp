@@ -6,9 +6,8 @@ namespace velmora {
 
 StoredValue storedText(const Text& text, std::uint32_t type)
 {
-    StoredValue sv{type, Bytes(reinterpret_cast<const std::uint8_t*>(text.c_str()),
-                               reinterpret_cast<const std::uint8_t*>(text.c_str()) + text.size())};
-    sv.data.push_back(0);
+    StoredValue sv{type, Bytes(text.size() + 1)};  // its terminating zero included
+    for (std::size_t i = 0; i < text.size(); ++i) sv.data[i] = static_cast<std::uint8_t>(text[i]);
     return sv;
 }
 

@@ -17,14 +17,30 @@ bool sameText(const char* a, const char* b)
 
 Text::Text(const char* s) { append(s, lengthOf(s)); }
 
+void Text::take(Text& o) noexcept
+{
+    size_ = o.size_;
+    if (o.data_ == o.inline_) {
+        for (std::size_t i = 0; i <= size_; ++i) inline_[i] = o.inline_[i];
+        data_ = inline_;
+        capacity_ = kInline;
+    } else {
+        data_ = o.data_;
+        capacity_ = o.capacity_;
+    }
+    o.data_ = o.inline_;
+    o.capacity_ = kInline;
+    o.size_ = 0;
+    o.inline_[0] = 0;
+}
+
 void Text::reserve(std::size_t n)
 {
-    if (n <= capacity_ && data_) return;
+    if (n <= capacity_) return;
     const std::size_t capacity = n > capacity_ * 2 ? n : capacity_ * 2;
     char* grown = new char[capacity + 1];
-    for (std::size_t i = 0; i < size_; ++i) grown[i] = data_[i];
-    grown[size_] = 0;
-    delete[] data_;
+    for (std::size_t i = 0; i <= size_; ++i) grown[i] = data_[i];
+    release();
     data_ = grown;
     capacity_ = capacity;
 }

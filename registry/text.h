@@ -12,28 +12,36 @@
 namespace velmora {
 
 // Text as the registry and the window system hold it: bytes, a terminating
-// zero always present after them, zero bytes allowed inside.
+// zero always present after them, zero bytes allowed inside. Value names,
+// codes and numbers fit in the object itself, without the heap.
 class Text {
 public:
     Text() = default;
     Text(const char* s);  // NOLINT: text from literals reads best implicit
     Text(const char* s, std::size_t n) { append(s, n); }
-    Text(const Text& o) : Text(o.c_str(), o.size_) {}
-    Text(Text&& o) noexcept
-        : data_(std::exchange(o.data_, nullptr)), size_(std::exchange(o.size_, 0)),
-          capacity_(std::exchange(o.capacity_, 0))
+    Text(const Text& o) { append(o.data_, o.size_); }
+    Text(Text&& o) noexcept { take(o); }
+    Text& operator=(Text&& o) noexcept
     {
-    }
-    Text& operator=(Text o) noexcept
-    {
-        std::swap(data_, o.data_);
-        std::swap(size_, o.size_);
-        std::swap(capacity_, o.capacity_);
+        if (this != &o) {
+            release();
+            take(o);
+        }
         return *this;
     }
-    ~Text() { delete[] data_; }
+    // Keeps the room it has: the registry component's members are set anew
+    // for every value, mostly to texts of the same size.
+    Text& operator=(const Text& o)
+    {
+        if (this != &o) {
+            size_ = 0;
+            append(o.data_, o.size_);
+        }
+        return *this;
+    }
+    ~Text() { release(); }
 
-    const char* c_str() const { return data_ ? data_ : ""; }
+    const char* c_str() const { return data_; }
     char* data() { return size_ ? data_ : nullptr; }  // size() writable bytes
     std::size_t size() const { return size_; }
     bool empty() const { return size_ == 0; }
@@ -41,13 +49,14 @@ public:
     char back() const { return data_[size_ - 1]; }
 
     Text& append(const char* s, std::size_t n);
-    Text& operator+=(const Text& s) { return append(s.c_str(), s.size_); }
+    void reserve(std::size_t n);
+    Text& operator+=(const Text& s) { return append(s.data_, s.size_); }
     Text& operator+=(const char* s);
     Text& operator+=(char c) { return append(&c, 1); }
     // Shorter keeps the start; longer adds zero bytes.
     void resize(std::size_t n);
     // From byte `from` to the end.
-    Text from(std::size_t from) const { return from < size_ ? Text(c_str() + from, size_ - from) : Text(); }
+    Text from(std::size_t from) const { return from < size_ ? Text(data_ + from, size_ - from) : Text(); }
     bool contains(char c) const;
 
     // Decimal digits, a minus sign for negative numbers.
@@ -61,11 +70,18 @@ public:
     friend Text operator+(Text a, const char* b) { return std::move(a += b); }
 
 private:
-    void reserve(std::size_t n);
+    static constexpr std::size_t kInline = 23;
 
-    char* data_ = nullptr;
+    void release()
+    {
+        if (data_ != inline_) delete[] data_;
+    }
+    void take(Text& o) noexcept;  // o's text moves here; o is left empty
+
+    char inline_[kInline + 1] = {};
+    char* data_ = inline_;
     std::size_t size_ = 0;
-    std::size_t capacity_ = 0;  // bytes before the terminating zero
+    std::size_t capacity_ = kInline;  // bytes before the terminating zero
 };
 
 // Equal C strings; no library call, so it serves the Windows build too.
