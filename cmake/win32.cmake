@@ -50,6 +50,10 @@ target_compile_options(Velmcfg PRIVATE ${VELMORA_LEAN})
 set_source_files_properties(app/win32/runtime.cpp PROPERTIES COMPILE_OPTIONS "-fno-builtin;-fno-tree-loop-distribute-patterns")
 target_link_options(Velmcfg PRIVATE -nostdlib -nostartfiles -Wl,--entry=${VELMORA_ENTRY}
                     -Wl,-Map=${CMAKE_BINARY_DIR}/Velmcfg.map)
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+  # A program is always loaded at its own base address: it needs no relocations.
+  target_link_options(Velmcfg PRIVATE -Wl,--disable-dynamicbase -Wl,--disable-reloc-section)
+endif()
 target_link_libraries(Velmcfg PRIVATE velmora_win32 comctl32 gdi32 user32 advapi32 kernel32)
 
 add_subdirectory(tests/e2e)
