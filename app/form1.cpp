@@ -95,13 +95,18 @@ Status Form1::remove(const SettingKey& key, const char* name)
     return RegEdit1.DeleteValue();
 }
 
+Status Form1::readAsText(const SettingKey& key, const char* name, Text& text)
+{
+    VELMORA_TRY(read(key, name));
+    return toText(RegEdit1.value(), text);
+}
+
 Status Form1::readText(const SettingKey& key, const char* name, Label& label)
 {
     return trapped(
         [&]() -> Status {
-            VELMORA_TRY(read(key, name));
             Text text;
-            VELMORA_TRY(toText(RegEdit1.value(), text));
+            VELMORA_TRY(readAsText(key, name, text));
             return label.setCaption(trimLeadingSpaces(text));
         },
         [&] { return label.setCaption(kUnknown); });
@@ -154,9 +159,8 @@ Status Form1::loadChoice(const SettingKey& key, const char* name, std::initializ
 {
     return trapped(
         [&]() -> Status {
-            VELMORA_TRY(read(key, name));
             Text text;
-            VELMORA_TRY(toText(RegEdit1.value(), text));
+            VELMORA_TRY(readAsText(key, name, text));
             const OptionCode* c = firstEqual(text, codes);
             return c ? c->option.setValue(true) : Status();
         },
@@ -168,9 +172,8 @@ Status Form1::loadChoice(const SettingKey& key, const char* name, CheckBox& box,
 {
     return trapped(
         [&]() -> Status {
-            VELMORA_TRY(read(key, name));
             Text text;
-            VELMORA_TRY(toText(RegEdit1.value(), text));
+            VELMORA_TRY(readAsText(key, name, text));
             const StateCode* c = firstEqual(text, codes);
             return c ? box.setValue(c->state) : Status();
         },

@@ -31,7 +31,7 @@ public:
     // decimalSeparator is the user's, for the numeric conversions of what is
     // read; driverKey is the display driver's key that holds the card's values.
     Form1(RegEdit& regEdit, const Form1Controls& controls, char decimalSeparator = '.',
-          Text driverKey = kFirstDriverKey);
+          Text driverKey = velmora::driverKey(0));
 
     // Event handlers. None of them traps: a failure that escapes a procedure's
     // fallback stops the sequence and is returned.
@@ -131,6 +131,8 @@ private:
     Status writeChoice(const SettingKey& key, const char* name, const OptionButton& option, std::int16_t code);
 
     const Text& keyPathOf(const SettingKey& key);
+    // The read order, then the data as text: what the text and choice shapes compare.
+    Status readAsText(const SettingKey& key, const char* name, Text& text);
     // The component's three orders of member settings, each ending in its operation.
     Status read(const SettingKey& key, const char* name);
     Status write(const SettingKey& key, std::int32_t valueType, const char* name, const Value& value);

@@ -80,14 +80,18 @@ int recordedDriver(RegistryStore& store)
 
 }  // namespace
 
+Text driverKey(int number)
+{
+    const char digits[5] = {static_cast<char>('0' + number / 1000), static_cast<char>('0' + number / 100 % 10),
+                            static_cast<char>('0' + number / 10 % 10), static_cast<char>('0' + number % 10), 0};
+    return Text(kClassKey) + "\\Display\\" + digits;
+}
+
 Text findDriverKey(RegistryStore& store)
 {
     int number = presentDriver(store);
     if (number == kNone) number = recordedDriver(store);
-    if (number == kNone) return kFirstDriverKey;
-    char digits[5] = {static_cast<char>('0' + number / 1000), static_cast<char>('0' + number / 100 % 10),
-                      static_cast<char>('0' + number / 10 % 10), static_cast<char>('0' + number % 10), 0};
-    return Text(kClassKey) + "\\Display\\" + digits;
+    return driverKey(number == kNone ? 0 : number);
 }
 
 }  // namespace velmora

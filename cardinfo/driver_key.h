@@ -9,7 +9,9 @@
 namespace velmora {
 
 inline constexpr char kClassKey[] = "System\\CurrentControlSet\\Services\\Class";
-inline constexpr char kFirstDriverKey[] = "System\\CurrentControlSet\\Services\\Class\\Display\\0000";
+
+// The key of display driver `number` (0 to 9999): Display\0000 and on.
+Text driverKey(int number);
 
 // The driver key of a Voodoo3 present at this start (HKEY_DYN_DATA's
 // "Config Manager\Enum" names its device record), else of one recorded in

@@ -29,8 +29,6 @@ Vec<WORD> emptyTemplate(DWORD style, const char* title)
     return t;
 }
 
-Status cannotCreate() { return {err::OutOfMemory, "Out of memory"}; }
-
 class AboutDialog {
 public:
     static Status open(HINSTANCE instance, HWND owner);
@@ -57,7 +55,7 @@ private:
     int dpi_ = 96;
     Font regular_, bold_;
     Bitmap flag_;
-    HWND labels_[16] = {};  // by row of the dialog's table, for their colours
+    Vec<HWND> labels_{Vec<HWND>(L::controls().size())};  // by row of the dialog's table, for their colours
 };
 
 AboutDialog* AboutDialog::current_ = nullptr;
@@ -70,7 +68,7 @@ Status AboutDialog::open(HINSTANCE instance, HWND owner)
                                     reinterpret_cast<LPARAM>(current_))) {
         delete current_;
         current_ = nullptr;
-        return cannotCreate();
+        return outOfMemory();
     }
     return {};
 }
@@ -123,11 +121,11 @@ Status AboutDialog::createControl(const layout::Control& c)
     }
     HWND h = CreateWindowExA(0, windowClass, c.caption, style, p.left, p.top, p.width, p.height, hwnd_,
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance_, nullptr);
-    if (!h) return cannotCreate();
+    if (!h) return outOfMemory();
     SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(c.font == layout::Font::Bold ? bold_.get() : regular_.get()),
                  FALSE);
     if (c.kind == layout::Kind::Label) {
-        labels_[&c - L::controls().begin()] = h;
+        labels_[static_cast<std::size_t>(&c - L::controls().begin())] = h;
         if (c.has(layout::AutoSize)) Win32Label({h, true, 1 << 20, 1 << 20}).fitToText();
     }
     return {};

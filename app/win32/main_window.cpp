@@ -55,8 +55,6 @@ char userDecimalSeparator()
     return GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, buf, sizeof buf) > 1 ? buf[0] : '.';
 }
 
-Status cannotCreate() { return {err::OutOfMemory, "Out of memory"}; }
-
 }  // namespace
 
 Status MainWindow::registerClasses() const
@@ -69,13 +67,13 @@ Status MainWindow::registerClasses() const
 
     wc.lpfnWndProc = pageProc;
     wc.lpszClassName = kPageClass;
-    if (!RegisterClassExA(&wc)) return cannotCreate();
+    if (!RegisterClassExA(&wc)) return outOfMemory();
 
     wc.lpfnWndProc = proc;
     wc.lpszClassName = kMainClass;
     wc.hIcon = static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(IDI_VELMORA), IMAGE_ICON, 32, 32, 0));
     wc.hIconSm = static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(IDI_VELMORA), IMAGE_ICON, 16, 16, 0));
-    return RegisterClassExA(&wc) ? Status() : cannotCreate();
+    return RegisterClassExA(&wc) ? Status() : outOfMemory();
 }
 
 Status MainWindow::create(HINSTANCE instance)
@@ -91,7 +89,7 @@ Status MainWindow::create(HINSTANCE instance)
     AdjustWindowRectEx(&r, style, FALSE, WS_EX_CONTROLPARENT);
     hwnd_ = CreateWindowExA(WS_EX_CONTROLPARENT, kMainClass, layout::kWindowCaption, style, CW_USEDEFAULT,
                             CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance, this);
-    if (!hwnd_) return cannotCreate();
+    if (!hwnd_) return outOfMemory();
     VELMORA_TRY(createControls());
 
     controls_ = std::make_unique<Win32Form1Controls>(*this);
@@ -110,7 +108,7 @@ Status MainWindow::createControl(const layout::Control& c, HWND parent, POINT or
         style |= WS_GROUP | WS_TABSTOP;
     HWND h = CreateWindowExA(0, kindClass(c.kind), c.caption, style, p.left - origin.x, p.top - origin.y, p.width,
                              p.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance_, nullptr);
-    if (!h) return cannotCreate();
+    if (!h) return outOfMemory();
     SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(c.font == layout::Font::Bold ? bold_.get() : regular_.get()),
                  FALSE);
     windows_[static_cast<std::size_t>(&c - layout::controls().begin())] = h;
@@ -153,7 +151,7 @@ Status MainWindow::createControls()
         HWND page = CreateWindowExA(WS_EX_CONTROLPARENT, kPageClass, "", WS_CHILD | (t == 0 ? WS_VISIBLE : 0),
                                     area.left, area.top, area.right - area.left, area.bottom - area.top, hwnd_,
                                     nullptr, instance_, this);
-        if (!page) return cannotCreate();
+        if (!page) return outOfMemory();
         pages_[t] = page;
         zOrder.push_back(page);
         for (const layout::Control* c : layout::onTab(t)) VELMORA_TRY(createControl(*c, page, {area.left, area.top}));
