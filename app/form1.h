@@ -9,7 +9,7 @@
 
 #include "app/controls.h"
 #include "app/setting_keys.h"
-#include "cardinfo/driver_key.h"
+#include "driver/driver_key.h"
 #include "registry/regedit.h"
 
 namespace velmora {

@@ -1,7 +1,7 @@
 #pragma once
 // Where the main window's values live: a hive code and a key path. The card's
 // keys all hang below its display driver's key, which the window decides once
-// at start (cardinfo/driver_key.h).
+// at start (driver/driver_key.h).
 #include <cstdint>
 
 #include "registry/store.h"

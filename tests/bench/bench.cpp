@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "app/form1.h"
-#include "cardinfo/driver_key.h"
+#include "driver/driver_key.h"
 #include "registry/win32_store.h"
 #include "tests/support/doubles.h"
 #include "tests/e2e/harness.h"

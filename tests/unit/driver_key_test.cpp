@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "cardinfo/driver_key.h"
+#include "driver/driver_key.h"
 #include "tests/support/doubles.h"
 
 using namespace velmora;

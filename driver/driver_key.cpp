@@ -1,4 +1,4 @@
-#include "cardinfo/driver_key.h"
+#include "driver/driver_key.h"
 
 #include "registry/regedit.h"
 
