@@ -180,9 +180,15 @@ Status Form1::loadChoice(const SettingKey& key, const char* name, CheckBox& box,
         [&] { return box.setValue(fallback); });
 }
 
-Status Form1::writeClock(const SettingKey& key, const char* name, const Slider& slider)
+// "Default" means no clock was stored and the slider has not moved since:
+// writing its start position would slow a faster card down, so the card
+// keeps running at its own clock.
+Status Form1::writeClock(const SettingKey& key, const char* name, const Label& label, const Slider& slider)
 {
-    return trapped([&] { return write(key, kStoredAsText, name, Value::long32(slider.value())); });
+    return trapped([&] {
+        return label.caption() == kDefaultClock ? Status()
+                                                : write(key, kStoredAsText, name, Value::long32(slider.value()));
+    });
 }
 
 // A grayed box counts as not checked.

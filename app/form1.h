@@ -125,7 +125,7 @@ private:
                     OptionButton& fallback);
     Status loadChoice(const SettingKey& key, const char* name, CheckBox& box, std::initializer_list<StateCode> codes,
                     std::int32_t fallback);
-    Status writeClock(const SettingKey& key, const char* name, const Slider& slider);
+    Status writeClock(const SettingKey& key, const char* name, const Label& label, const Slider& slider);
     Status writeFlag(const SettingKey& key, const char* name, const CheckBox& box, std::int32_t valueType);
     Status writePresence(const SettingKey& key, const char* name, const CheckBox& box, std::int16_t code);
     Status writeChoice(const SettingKey& key, const char* name, const OptionButton& option, std::int16_t code);

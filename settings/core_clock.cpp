@@ -14,7 +14,7 @@ constexpr char kCheckClk[] = "CheckClk";
 Status Form1::Grxclock() { return loadClock(kDefault, kGrxclock, ui_.Label23, ui_.Slider1); }
 Status Form1::Checkclk() { return loadNumber(kDefault, kCheckClk, ui_.Check1, CheckBox::Checked); }
 
-Status Form1::process1() { return writeClock(kDefault, kGrxclock, ui_.Slider1); }
+Status Form1::process1() { return writeClock(kDefault, kGrxclock, ui_.Label23, ui_.Slider1); }
 Status Form1::process2() { return writeFlag(kDefault, kCheckClk, ui_.Check1, kStoredAsDword); }
 
 }  // namespace velmora

@@ -108,7 +108,7 @@ std::optional<StoredValue> applied(const Setting& s, const View& v, const std::o
     const bool on = v.count(s.control) && v.at(s.control) == "1";
     switch (s.shape) {
     case Shape::Text: return before;
-    case Shape::Clock: return storedText(v.at("Slider1"));
+    case Shape::Clock: return v.at(s.control) == s.fallback ? before : storedText(v.at("Slider1"));
     case Shape::Number:
     case Shape::Flag: return s.storedAs == regtype::Dword ? storedDword(on) : storedText(on ? "1" : "0");
     case Shape::Presence: return on ? std::optional(storedText(s.codes[0].first)) : std::nullopt;
@@ -181,6 +181,27 @@ TEST(Settings, StoredDataLoadsIntoItsControlAndApplyWritesItBack)
     comma.put(setting("Label23"), storedText("200,6"));
     ASSERT_TRUE(comma.form.Form_Load().ok());
     EXPECT_EQ(comma.ui.view()["Slider1"], "201");
+}
+
+// No stored clock shows "Default", and Apply then leaves the clock alone, so
+// that a card faster than the slider's start runs at its own clock; once the
+// user moves the slider, even to 143, Apply stores its position.
+TEST(Settings, AnUnsetClockIsWrittenOnlyOnceTheSliderMoves)
+{
+    const Setting& clock = setting("Label23");
+    for (const std::optional<StoredValue>& unset : {std::optional<StoredValue>(), std::optional(storedText("Default")),
+                                                    std::optional(storedText("300"))}) {
+        Window w;
+        if (unset) w.put(clock, *unset);
+        ASSERT_TRUE(w.form.Form_Load().ok());
+        ASSERT_TRUE(w.form.Command1_Click().ok());
+        ASSERT_TRUE(w.form.Command1_Click().ok());
+        EXPECT_EQ(w.stored(clock), unset);
+        ASSERT_TRUE(w.ui.byName["Slider1"]->show("143").ok());
+        ASSERT_TRUE(w.form.Slider1_Scroll().ok());
+        ASSERT_TRUE(w.form.Command1_Click().ok());
+        EXPECT_EQ(w.stored(clock), storedText("143"));
+    }
 }
 
 namespace {
