@@ -21,10 +21,12 @@ constexpr std::uint32_t MultiSz = 7;
 constexpr std::uint32_t Qword = 11;
 }  // namespace regtype
 
-// Hive codes as the setting procedures give them in RootKey; the last is
-// only looked at, never written: HKEY_DYN_DATA, where Windows 95 and 98 list
+// Hive codes as the setting procedures give them in RootKey. Two are only
+// looked at, never written: HKEY_CURRENT_USER, where Glide finds a setting
+// before the driver's key, and HKEY_DYN_DATA, where Windows 95 and 98 list
 // the devices present at this start.
 namespace hive {
+constexpr std::int32_t CurrentUser = 1;
 constexpr std::int32_t LocalMachine = 2;
 constexpr std::int32_t CurrentConfig = 4;
 constexpr std::int32_t DynData = 6;

@@ -24,6 +24,7 @@ Status check(LONG code)
 Status rootOf(std::int32_t hive, HKEY& root)
 {
     switch (hive) {
+    case hive::CurrentUser: root = HKEY_CURRENT_USER; return {};
     case hive::LocalMachine: root = HKEY_LOCAL_MACHINE; return {};
     case hive::CurrentConfig: root = HKEY_CURRENT_CONFIG; return {};
     case hive::DynData: root = HKEY_DYN_DATA; return {};

@@ -12,6 +12,7 @@
 
 #include "app/form1_controls.h"
 #include "app/layout.h"
+#include "driver/environment.h"
 #include "registry/store.h"
 #include "tests/support/std_text.h"
 
@@ -48,6 +49,17 @@ public:
 
 private:
     Status counted(Op op, std::int32_t hive, const Text& key, const Text& name);
+};
+
+// A program's environment in memory; names ignore case, as on Windows.
+struct MemoryEnvironment : Environment {
+    std::map<std::string, std::string> vars;
+    bool get(const char* name, Text& value) override
+    {
+        for (const auto& [n, v] : vars)
+            if (MemoryStore::place(0, "", n) == MemoryStore::place(0, "", name)) return value = text(v), true;
+        return false;
+    }
 };
 
 // A control in memory as a test sees it: what it shows, as text ("Unknown",
