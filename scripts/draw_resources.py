@@ -9,6 +9,7 @@ in-between shades.
 Run from anywhere: python3 scripts/draw_resources.py
 The output is committed, so building the program never needs this script.
 """
+import collections
 import math
 import os
 import struct
@@ -179,19 +180,62 @@ class Picture:
         return out
 
 
+def palette_for(pixels, most=256):
+    """At most `most` colours for the pixels: all of them where they fit, else
+    median cut, weighted by how often each colour occurs. A box keeps its most
+    frequent colour where that is half of it (the grey background stays exact)."""
+    counts = collections.Counter(pixels)
+    if len(counts) <= most:
+        return sorted(counts)
+    boxes = [list(counts.items())]
+    while len(boxes) < most:
+        def widest(box):
+            return max(max(c[k] for c, _ in box) - min(c[k] for c, _ in box) for k in range(3))
+        splittable = [b for b in boxes if len(b) > 1]
+        if not splittable:
+            break
+        box = max(splittable, key=lambda b: widest(b) * sum(n for _, n in b))
+        boxes.remove(box)
+        k = max(range(3), key=lambda k: max(c[k] for c, _ in box) - min(c[k] for c, _ in box))
+        box.sort(key=lambda item: item[0][k])
+        half, seen, cut = sum(n for _, n in box) / 2, 0, 1
+        for i, (_, n) in enumerate(box[:-1]):
+            seen += n
+            cut = i + 1
+            if seen >= half:
+                break
+        boxes += [box[:cut], box[cut:]]
+    palette = []
+    for box in boxes:
+        total = sum(n for _, n in box)
+        top, n_top = max(box, key=lambda item: item[1])
+        palette.append(top if n_top * 2 >= total else
+                       tuple(int(round(sum(c[k] * n for c, n in box) / total)) for k in range(3)))
+    return palette
+
+
 def write_bmp(path, rows):
-    """A 24-bit bottom-up BMP; each row padded to four bytes."""
+    """An 8-bit bottom-up BMP with its palette; each row padded to four bytes.
+    Each picture has a few hundred colours at most, which 256 show alike at
+    a third of the 24-bit size."""
     height, width = len(rows), len(rows[0])
-    stride = (width * 3 + 3) & ~3
+    palette = palette_for([c for line in rows for c in line])
+    index = {}
+
+    def nearest(c):
+        if c not in index:
+            index[c] = min(range(len(palette)), key=lambda i: sum((palette[i][k] - c[k]) ** 2 for k in range(3)))
+        return index[c]
+    stride = (width + 3) & ~3
     pixels = bytearray()
     for line in reversed(rows):
-        for r, g, b in line:
-            pixels += bytes((b, g, r))
-        pixels += bytes(stride - width * 3)
-    header = struct.pack("<2sIHHI", b"BM", 14 + 40 + len(pixels), 0, 0, 14 + 40)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
+        pixels += bytes(nearest(c) for c in line) + bytes(stride - width)
+    table = b"".join(bytes((b, g, r, 0)) for r, g, b in palette)
+    offset = 14 + 40 + len(table)
+    header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 0, len(pixels), 2835, 2835, len(palette), 0)
     with open(path, "wb") as f:
-        f.write(header + info + pixels)
+        f.write(header + info + table + pixels)
 
 
 # ----------------------------------------------------- main window pictures
