@@ -29,6 +29,7 @@ constexpr OleColor kHighlight = 0x8000000D;
 constexpr OleColor kButtonFace = 0x8000000F;
 constexpr OleColor kBlue = 0x00FF0000;
 constexpr OleColor kYellow = 0x0000FFFF;
+constexpr OleColor kOverridden = 0x000000C0;  // dark red: a caption whose value the driver takes from elsewhere
 constexpr bool isSystemColor(OleColor c) { return (c & 0xFF000000u) == 0x80000000u; }
 constexpr int systemColorIndex(OleColor c) { return static_cast<int>(c & 0xFFu); }
 

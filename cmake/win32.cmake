@@ -1,8 +1,13 @@
 # The Win32 program and its end-to-end driver, cross-built with MinGW-w64.
 
-# Structure sizes and declarations as Windows 95 and 98 accept them.
-add_compile_definitions(WINVER=0x0400 _WIN32_WINNT=0x0400 _WIN32_WINDOWS=0x0410 _WIN32_IE=0x0500
-                        WIN32_LEAN_AND_MEAN NOMINMAX)
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX)
+# The program is compiled for the first Windows 95 and its comctl32 4.00:
+# structure sizes and declarations as they have them, and every later name
+# the headers still declare poisoned (app/win32/win95_floor.h). The test
+# programs, which never ship, see the headers as Windows 98 has them.
+set(VELMORA_WIN95_FLOOR WINVER=0x0400 _WIN32_WINDOWS=0x0400 _WIN32_WINNT=0x0400 _WIN32_IE=0x0200)
+set(VELMORA_WIN95_HEADER -include ${PROJECT_SOURCE_DIR}/app/win32/win95_floor.h)
+set(VELMORA_TEST_WINDOWS WINVER=0x0400 _WIN32_WINNT=0x0400 _WIN32_WINDOWS=0x0410 _WIN32_IE=0x0500)
 # Test programs name their own libraries; the program takes none it does not name.
 set(CMAKE_CXX_STANDARD_LIBRARIES "")
 add_link_options(-static -static-libgcc -static-libstdc++)
@@ -29,22 +34,28 @@ else()
 endif()
 target_compile_options(velmora_core PRIVATE ${VELMORA_LEAN})
 
-add_library(velmora_win32 STATIC registry/win32_store.cpp)
-target_compile_options(velmora_win32 PRIVATE ${VELMORA_LEAN})
+add_library(velmora_win32 STATIC registry/win32_store.cpp driver/win32_environment.cpp)
+target_compile_options(velmora_win32 PRIVATE ${VELMORA_LEAN} ${VELMORA_WIN95_HEADER})
+target_compile_definitions(velmora_win32 PRIVATE ${VELMORA_WIN95_FLOOR})
 target_link_libraries(velmora_win32 PUBLIC velmora_core advapi32)
 
 enable_language(RC)
+# The resource compiler's own scan misses the pictures the script names.
+file(GLOB VELMORA_PICTURES ${PROJECT_SOURCE_DIR}/resources/*.bmp ${PROJECT_SOURCE_DIR}/resources/*.ico)
+set_source_files_properties(resources/velmcfg.rc PROPERTIES OBJECT_DEPENDS "${VELMORA_PICTURES}")
 add_executable(Velmcfg WIN32
   app/win32/main.cpp
   app/win32/runtime.cpp
   app/win32/main_window.cpp
   app/win32/win32_controls.cpp
+  app/win32/help_tips.cpp
   app/win32/report.cpp
   about/win32/about_dialog.cpp
   about/win32/win32_sysinfo.cpp
   resources/velmcfg.rc
 )
-target_compile_options(Velmcfg PRIVATE ${VELMORA_LEAN})
+target_compile_options(Velmcfg PRIVATE ${VELMORA_LEAN} ${VELMORA_WIN95_HEADER})
+target_compile_definitions(Velmcfg PRIVATE ${VELMORA_WIN95_FLOOR})
 # The C functions the compiler calls are written as plain loops, which it
 # must not turn back into calls to those same functions.
 set_source_files_properties(app/win32/runtime.cpp PROPERTIES COMPILE_OPTIONS "-fno-builtin;-fno-tree-loop-distribute-patterns")

@@ -35,6 +35,7 @@ int run(HINSTANCE instance, int show)
     velmora::MainWindow window;
     velmora::endOnFailure(nullptr, window.create(instance));
     velmora::endOnFailure(window.hwnd(), window.Form_Load());
+    window.showHelp();
     window.show(show);
 
     MSG msg;

@@ -3,7 +3,9 @@
 #include <commctrl.h>
 
 #include "about/win32/about_dialog.h"
+#include "app/win32/help_tips.h"
 #include "app/win32/report.h"
+#include "driver/win32_environment.h"
 #include "resources/resource.h"
 
 namespace velmora {
@@ -55,6 +57,9 @@ char userDecimalSeparator()
     return GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, buf, sizeof buf) > 1 ? buf[0] : '.';
 }
 
+// Windows 95 and 98 set the top bit of the version; the NT family does not.
+WindowsFamily windowsFamily() { return GetVersion() & 0x80000000u ? WindowsFamily::Win9x : WindowsFamily::NT; }
+
 }  // namespace
 
 Status MainWindow::registerClasses() const
@@ -93,7 +98,9 @@ Status MainWindow::create(HINSTANCE instance)
     VELMORA_TRY(createControls());
 
     controls_ = std::make_unique<Win32Form1Controls>(*this);
-    form_ = std::make_unique<Form1>(regEdit_, controls_->controls(), userDecimalSeparator(), findDriverKey(store_));
+    const Text driverKey = findDriverKey(store_);
+    form_ = std::make_unique<Form1>(regEdit_, controls_->controls(), userDecimalSeparator(), driverKey);
+    help_ = std::make_unique<HelpBook>(windowsFamily(), driverKey);
     return {};
 }
 
@@ -201,6 +208,13 @@ LabelWindow MainWindow::label(const char* name) const
     return w;
 }
 
+void MainWindow::showHelp()
+{
+    Win32Environment environment;
+    help_->findOverrides(store_, environment);
+    createHelpTips(*this, instance_, *help_, dpi_);
+}
+
 void MainWindow::show(int showCommand)
 {
     ShowWindow(hwnd_, showCommand);
@@ -215,7 +229,7 @@ void MainWindow::showTab(int tab)
 
 LRESULT MainWindow::colorFor(const layout::Control& c, HDC dc)
 {
-    const layout::OleColor color = c.foreColor;
+    const layout::OleColor color = help_->marked(c.name) ? layout::kOverridden : c.foreColor;
     SetTextColor(dc, layout::isSystemColor(color) ? GetSysColor(layout::systemColorIndex(color))
                                                   : static_cast<COLORREF>(color));
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
@@ -259,7 +273,8 @@ LRESULT MainWindow::handle(UINT m, WPARAM w, LPARAM l)
     case WM_CTLCOLORBTN:
         // Only controls with a colour of their own; the others draw as the system does.
         if (const layout::Control* c = rowOf(reinterpret_cast<HWND>(l));
-            c && c->kind != layout::Kind::CommandButton && c->foreColor != layout::kButtonText)
+            c && c->kind != layout::Kind::CommandButton &&
+            (c->foreColor != layout::kButtonText || help_->marked(c->name)))
             return colorFor(*c, reinterpret_cast<HDC>(w));
         break;
     case WM_DESTROY: PostQuitMessage(0); return 0;
@@ -273,7 +288,7 @@ LRESULT CALLBACK MainWindow::proc(HWND h, UINT m, WPARAM w, LPARAM l)
         SetWindowLongPtrA(h, GWLP_USERDATA,
                           reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(l)->lpCreateParams));
     auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(h, GWLP_USERDATA));
-    if (!self || !self->hwnd_ || !self->form_) return DefWindowProcA(h, m, w, l);
+    if (!self || !self->hwnd_ || !self->help_) return DefWindowProcA(h, m, w, l);
     return self->handle(m, w, l);
 }
 

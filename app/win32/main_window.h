@@ -12,6 +12,7 @@
 #include "app/win32/win32_controls.h"
 #include "registry/regedit.h"
 #include "registry/win32_store.h"
+#include "settings/help.h"
 
 namespace velmora {
 
@@ -26,6 +27,9 @@ public:
     // Creates the window and its controls in their designed states, hidden.
     Status create(HINSTANCE instance);
     Status Form_Load() { return form_->Form_Load(); }
+    // After the load: what decides each Glide value before Velmora's, shown
+    // in the captions' colour, and the tips of every control.
+    void showHelp();
     void show(int showCommand);
     HWND hwnd() const { return hwnd_; }
 
@@ -34,6 +38,7 @@ public:
     HWND check(const char* name) const { return windowOf(name); }
     HWND option(const char* name) const { return windowOf(name); }
     HWND slider(const char* name) const { return windowOf(name); }
+    HWND control(const char* name) const { return windowOf(name); }
 
 private:
     static LRESULT CALLBACK proc(HWND h, UINT m, WPARAM w, LPARAM l);
@@ -62,6 +67,7 @@ private:
     RegEdit regEdit_{store_};
     std::unique_ptr<Win32Form1Controls> controls_;
     std::unique_ptr<Form1> form_;
+    std::unique_ptr<HelpBook> help_;
 };
 
 }  // namespace velmora

@@ -2,8 +2,10 @@
 // same machine, in the same run:
 //   startup N    time from process creation to the main window shown and idle,
 //                Velmcfg.exe against an empty window, alternating; peak working sets
-//   sequences N  the load and apply sequences over the real store against exactly
-//                the registry calls they make, issued directly to advapi32
+//   sequences N  the load sequence (with the driver key's lookup before it and
+//                the look for what overrides the Glide values after it) and the
+//                apply sequence over the real store, against exactly the
+//                registry calls they make, issued directly to advapi32
 // Prints "time <name> <min> <median> <max>" (milliseconds) and "memory <name> <bytes>".
 #include <windows.h>
 
@@ -18,7 +20,9 @@
 
 #include "app/form1.h"
 #include "driver/driver_key.h"
+#include "driver/win32_environment.h"
 #include "registry/win32_store.h"
+#include "settings/help.h"
 #include "tests/support/doubles.h"
 #include "tests/e2e/harness.h"
 
@@ -98,6 +102,7 @@ HKEY root(std::int32_t hive)
 {
     return hive == velmora::hive::CurrentConfig ? HKEY_CURRENT_CONFIG
            : hive == velmora::hive::DynData     ? HKEY_DYN_DATA
+           : hive == velmora::hive::CurrentUser ? HKEY_CURRENT_USER
                                                 : HKEY_LOCAL_MACHINE;
 }
 
@@ -137,6 +142,14 @@ struct Recording : velmora::Win32Store {
     }
 };
 
+// As the window does after its load, on Windows 98, where Glide reads most.
+void lookForOverrides(velmora::RegistryStore& store, const velmora::Text& driverKey)
+{
+    velmora::Win32Environment environment;
+    velmora::HelpBook help(velmora::WindowsFamily::Win9x, driverKey);
+    help.findOverrides(store, environment);
+}
+
 void sequences(int runs)
 {
     e2e::resetRegistry();
@@ -150,8 +163,10 @@ void sequences(int runs)
         Recording recording;
         velmora::RegEdit reg(recording);
         velmora::MemoryForm1Controls ui;
-        velmora::Form1 form(reg, ui.controls(), '.', velmora::findDriverKey(recording));
+        const velmora::Text driverKey = velmora::findDriverKey(recording);
+        velmora::Form1 form(reg, ui.controls(), '.', driverKey);
         static_cast<void>(form.Form_Load());
+        lookForOverrides(recording, driverKey);
         loadCalls.swap(recording.calls);
         static_cast<void>(form.Command1_Click());
         applyCalls.swap(recording.calls);
@@ -193,8 +208,10 @@ void sequences(int runs)
     for (int i = 0; i < runs; ++i) {
         velmora::MemoryForm1Controls ui;
         double t = nowMs();
-        velmora::Form1 form(reg, ui.controls(), '.', velmora::findDriverKey(store));
+        const velmora::Text driverKey = velmora::findDriverKey(store);
+        velmora::Form1 form(reg, ui.controls(), '.', driverKey);
         static_cast<void>(form.Form_Load());
+        lookForOverrides(store, driverKey);
         load.push_back(nowMs() - t);
         t = nowMs();
         floorLoad();

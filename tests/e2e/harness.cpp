@@ -20,7 +20,7 @@ const struct {
 } kRoots[] = {
     {LM, "HKLM", kClass}, {CC, "HKCC", "Display"}, {LM, "HKLM", "SOFTWARE\\Microsoft\\Shared Tools"},
     {LM, "HKLM", "SOFTWARE\\Microsoft\\Shared Tools Location"}, {LM, "HKLM", "Enum\\PCI"},
-    {HKEY_DYN_DATA, "HKDD", "Config Manager\\Enum"},
+    {HKEY_DYN_DATA, "HKDD", "Config Manager\\Enum"}, {HKEY_CURRENT_USER, "HKCU", kClass},
 };
 
 void deleteTree(HKEY parent, const std::string& key)
@@ -223,14 +223,39 @@ DWORD App::waitExit()
     return code;
 }
 
+std::string App::tipOf(const char* name, HWND* tip) const
+{
+    SetCursorPos(0, 0);  // the last tip goes away
+    Sleep(200);
+    RECT r;
+    GetWindowRect(control(name), &r);
+    // Near the left edge: inside a frame, that is the frame's own, not an option's.
+    SetCursorPos(std::min(r.left + 8, (r.left + r.right) / 2), (r.top + r.bottom) / 2);
+    std::string text;
+    waitUntil([&] {
+        HWND shown = findWindow(pid(), nullptr, TOOLTIPS_CLASSA);
+        if (!shown) return false;
+        text.assign(static_cast<std::size_t>(SendMessageA(shown, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
+        text.resize(static_cast<std::size_t>(SendMessageA(shown, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]))));
+        if (tip) *tip = shown;
+        return !text.empty();
+    }, 5000);
+    return text;
+}
+
 void App::screenshot(HWND h, const std::string& name)
+{
+    UpdateWindow(h);
+    RECT r;
+    GetWindowRect(h, &r);
+    screenshot(r, name);
+}
+
+void App::screenshot(const RECT& r, const std::string& name)
 {
     char dir[MAX_PATH] = {};
     if (!GetEnvironmentVariableA("VELMORA_SHOTS", dir, sizeof dir)) return;
-    UpdateWindow(h);
     Sleep(300);
-    RECT r;
-    GetWindowRect(h, &r);
     const int w = r.right - r.left, ht = r.bottom - r.top, stride = (w * 3 + 3) & ~3;
     BITMAPINFO bi = {};
     bi.bmiHeader = {sizeof bi.bmiHeader, w, ht, 1, 24, BI_RGB, 0, 0, 0, 0, 0};

@@ -55,6 +55,10 @@ public:
     int slider() const;
     // Saves what the screen shows of a window as a 24-bit BMP in VELMORA_SHOTS, if set.
     static void screenshot(HWND window, const std::string& name);
+    static void screenshot(const RECT& area, const std::string& name);  // of the screen
+    // Points at the control as a user would and waits for its tip: the text
+    // the tooltip shows, "" when none came up.
+    std::string tipOf(const char* name, HWND* tip = nullptr) const;
     DWORD close();  // through the frame; waits for the process to end
     DWORD waitExit();
     bool running() const;

@@ -1,0 +1,94 @@
+// What the real window tells a user beside each setting: the Glide boxes
+// whose value something else decides, in their warning colour, and the tips
+// the tooltip shows under the mouse.
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include "tests/e2e/harness.h"
+
+using namespace e2e;
+
+namespace {
+
+constexpr char kSwapInterval[] = "FX_GLIDE_SWAPINTERVAL";
+
+struct HelpTest : ::testing::Test {
+    void SetUp() override { resetRegistry(); }
+    void TearDown() override
+    {
+        SetEnvironmentVariableA(kSwapInterval, nullptr);
+        resetRegistry();
+    }
+};
+
+// Pixels of the control's caption drawn in the warning colour (dark red).
+int warningPixels(const App& app, const char* name)
+{
+    RECT r;
+    GetWindowRect(app.control(name), &r);
+    HDC screen = GetDC(nullptr);
+    int n = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) n += GetPixel(screen, x, y) == RGB(0xC0, 0, 0);
+    ReleaseDC(nullptr, screen);
+    return n;
+}
+
+bool has(const std::string& s, const char* part) { return s.find(part) != std::string::npos; }
+
+// Windows 95 and 98 set the top bit; on the NT family Glide reads a key of its own.
+bool windows9x() { return (GetVersion() & 0x80000000u) != 0; }
+
+}  // namespace
+
+TEST_F(HelpTest, TheEnvironmentAndTheUsersGlideKeyMarkTheirBoxesAndTheTipNamesTheSource)
+{
+    importFixture("demo.reg");
+    putText(HKEY_CURRENT_USER, kGlide, "FX_GLIDE_NO_SPLASH", "0");
+    const auto before = exportKeys();
+    SetEnvironmentVariableA(kSwapInterval, "1");  // as AUTOEXEC.BAT would for every program
+    App app;
+    for (int tab = 0; tab < 3; ++tab) app.key("SSTab1", VK_RIGHT);  // Glide Options
+
+    EXPECT_GT(warningPixels(app, "Check4"), 20);
+    EXPECT_EQ(warningPixels(app, "Check5") > 20, windows9x());
+    for (const char* other : {"Check6", "Check7", "Check8", "Frame7", "Frame8"}) EXPECT_EQ(warningPixels(app, other), 0) << other;
+
+    HWND tip = nullptr;
+    const std::string environment = app.tipOf("Check4", &tip);
+    EXPECT_TRUE(has(environment, "The environment (AUTOEXEC.BAT) sets FX_GLIDE_SWAPINTERVAL=1")) << environment;
+    EXPECT_EQ(has(environment, "Takes effect the next time a Glide program starts."), windows9x()) << environment;
+    EXPECT_EQ(has(environment, "does not reach it"), !windows9x()) << environment;
+    RECT shot, tipRect;
+    GetWindowRect(app.window(), &shot);
+    GetWindowRect(tip, &tipRect);
+    UnionRect(&shot, &shot, &tipRect);
+    App::screenshot(shot, "glide-tip");
+
+    const std::string user = app.tipOf("Check5");
+    EXPECT_EQ(has(user, "HKEY_CURRENT_USER holds FX_GLIDE_NO_SPLASH=0"), windows9x()) << user;
+    // A frame's tip shows over the frame itself, where the mouse passes through to the page.
+    EXPECT_TRUE(has(app.tipOf("Frame7"), "The filter of the card's video output"));
+    EXPECT_TRUE(has(app.tipOf("Option12"), "Stores 3: Glide subtracts its dither when blending."));
+
+    // Shown, never removed: Apply writes what it always wrote.
+    app.click("Command1");
+    EXPECT_EQ(exportKeys(), before);
+}
+
+// An empty registry shows "Default": Apply then leaves the clock unset, so a
+// card runs at its own clock; a moved slider is stored.
+TEST_F(HelpTest, AnUnsetClockStaysUnsetUntilTheSliderMoves)
+{
+    App app;
+    EXPECT_EQ(app.text("Label23"), "Default");
+    EXPECT_TRUE(has(app.tipOf("Frame1"), "What the display driver records about the card."));
+    EXPECT_TRUE(has(app.tipOf("Command1"), "Stores the settings of every tab"));
+    app.click("Command1");
+    EXPECT_EQ(stored(LM, kDefault, "Grxclock"), "absent");
+    EXPECT_EQ(stored(LM, kDefault, "CheckClk"), dword(1));
+    app.key("Slider1", VK_RIGHT);
+    app.click("Command1");
+    EXPECT_EQ(stored(LM, kDefault, "Grxclock"), sz("144"));
+}
