@@ -32,7 +32,13 @@ velmora_install() {
 }
 
 # Whether this kernel runs 32-bit processes (some virtual machines' do not).
-velmora_runs_i386() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
+# While another run's emulator registration stands, Wine's 32-bit loader runs
+# under it and would answer for the kernel; a registration is only made where
+# the kernel runs none.
+velmora_runs_i386() {
+    [ -e "$VELMORA_BINFMT/$VELMORA_BINFMT_NAME" ] && return 1
+    /usr/lib/wine/wine --version >/dev/null 2>&1
+}
 
 # The architecture the program runs as under Wine here: i686, as on the real
 # machine, wherever this kernel runs 32-bit processes; otherwise the same
@@ -114,9 +120,9 @@ velmora_wine_env() {  # arch, prefix
 velmora_new_prefix() {
     rm -rf "$WINEPREFIX"
     mkdir -p "$(dirname "$WINEPREFIX")"
-    "$WINE" wineboot -i >/dev/null 2>&1
+    "$WINE" wineboot -i >/dev/null 2>&1 || return 1
     wineserver -w
-    cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+    cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" || return 1
     velmora_regedit "$VELMORA_ROOT/scripts/wine-desktop.reg"
 }
 
