@@ -67,5 +67,32 @@ if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
 endif()
 target_link_libraries(Velmcfg PRIVATE velmora_win32 comctl32 gdi32 user32 advapi32 kernel32)
 
+# The version record takes its numbers from project(), through a header the
+# build writes; scripts/release names the release from the same header.
+configure_file(resources/velmora_version.h.in velmora_version.h @ONLY)
+target_include_directories(Velmcfg PRIVATE ${CMAKE_BINARY_DIR})
+set_source_files_properties(resources/velmcfg.rc PROPERTIES OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/velmora_version.h)
+
+# Every build of one commit gives the same bytes: the header's time stamp is
+# the commit's time (SOURCE_DATE_EPOCH, where set, instead), written after
+# the link together with the checksum that matches it. A new commit changes
+# the file below, which relinks the program.
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+  set(VELMORA_EPOCH $ENV{SOURCE_DATE_EPOCH})
+else()
+  execute_process(COMMAND git log -1 --format=%ct WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
+                  OUTPUT_VARIABLE VELMORA_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+endif()
+if(NOT VELMORA_EPOCH MATCHES "^[0-9]+$")
+  message(WARNING "Neither a git commit nor SOURCE_DATE_EPOCH gives a time: the program's time stamp is 0")
+  set(VELMORA_EPOCH 0)
+endif()
+file(CONFIGURE OUTPUT source_date_epoch CONTENT "${VELMORA_EPOCH}\n")
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+target_link_options(Velmcfg PRIVATE -Wl,--no-insert-timestamp)
+set_property(TARGET Velmcfg APPEND PROPERTY LINK_DEPENDS ${CMAKE_BINARY_DIR}/source_date_epoch)
+add_custom_command(TARGET Velmcfg POST_BUILD
+  COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/scripts/pe-stamp $<TARGET_FILE:Velmcfg> ${VELMORA_EPOCH})
+
 add_subdirectory(tests/e2e)
 add_subdirectory(tests/bench)

@@ -9,7 +9,8 @@ velmora_packages() {
     echo cmake ninja-build g++ libgtest-dev googletest \
         g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 \
         wine wine64 wine32:i386 fonts-wine xvfb xauth x11-utils imagemagick \
-        clang-14 libclang-rt-14-dev qemu-user-static
+        clang-14 libclang-rt-14-dev qemu-user-static \
+        python3 mtools dosfstools unzip
 }
 
 # Installs what is missing (as root), or says exactly what to run.
@@ -93,11 +94,12 @@ velmora_build_native() {  # folder, extra cmake arguments...
     cmake --build "$dir"
 }
 
-velmora_build_cross() {  # arch
-    local dir=$BUILD/$1
+velmora_build_cross() {  # arch[, folder (default build/<arch>), what cmake --build builds...]
+    local arch=$1 dir=${2:-$BUILD/$1}
+    shift $(($# < 2 ? $# : 2))
     cmake -S "$VELMORA_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
-        -DCMAKE_TOOLCHAIN_FILE="$VELMORA_ROOT/cmake/mingw-$1.cmake" >/dev/null
-    cmake --build "$dir"
+        -DCMAKE_TOOLCHAIN_FILE="$VELMORA_ROOT/cmake/mingw-$arch.cmake" >/dev/null
+    cmake --build "$dir" "$@"
 }
 
 # A win32 prefix for i686; otherwise a win64 one, whose 32-bit half also runs
