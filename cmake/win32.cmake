@@ -71,7 +71,7 @@ target_link_libraries(Velmcfg PRIVATE velmora_win32 comctl32 gdi32 user32 advapi
 # build writes; scripts/release names the release from the same header.
 configure_file(resources/velmora_version.h.in velmora_version.h @ONLY)
 target_include_directories(Velmcfg PRIVATE ${CMAKE_BINARY_DIR})
-set_source_files_properties(resources/velmcfg.rc PROPERTIES OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/velmora_version.h)
+set_property(SOURCE resources/velmcfg.rc APPEND PROPERTY OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/velmora_version.h)
 
 # Every build of one commit gives the same bytes: the header's time stamp is
 # the commit's time (SOURCE_DATE_EPOCH, where set, instead), written after
