@@ -55,19 +55,19 @@ TEST_F(HelpTest, TheEnvironmentAndTheUsersGlideKeyMarkTheirBoxesAndTheTipNamesTh
     EXPECT_EQ(warningPixels(app, "Check5") > 20, windows9x());
     for (const char* other : {"Check6", "Check7", "Check8", "Frame7", "Frame8"}) EXPECT_EQ(warningPixels(app, other), 0) << other;
 
-    HWND tip = nullptr;
-    const std::string environment = app.tipOf("Check4", &tip);
+    const std::string environment = app.tipOf("Check4");
     EXPECT_TRUE(has(environment, "The environment (AUTOEXEC.BAT) sets FX_GLIDE_SWAPINTERVAL=1")) << environment;
     EXPECT_EQ(has(environment, "Takes effect the next time a Glide program starts."), windows9x()) << environment;
     EXPECT_EQ(has(environment, "does not reach it"), !windows9x()) << environment;
-    RECT shot, tipRect;
+
+    HWND tip = nullptr;
+    const std::string user = app.tipOf("Check5", &tip);
+    EXPECT_EQ(has(user, "HKEY_CURRENT_USER holds FX_GLIDE_NO_SPLASH=0"), windows9x()) << user;
+    RECT shot, tipRect;  // both marked captions above the tip
     GetWindowRect(app.window(), &shot);
     GetWindowRect(tip, &tipRect);
     UnionRect(&shot, &shot, &tipRect);
     App::screenshot(shot, "glide-tip");
-
-    const std::string user = app.tipOf("Check5");
-    EXPECT_EQ(has(user, "HKEY_CURRENT_USER holds FX_GLIDE_NO_SPLASH=0"), windows9x()) << user;
     // A frame's tip shows over the frame itself, where the mouse passes through to the page.
     EXPECT_TRUE(has(app.tipOf("Frame7"), "The filter of the card's video output"));
     EXPECT_TRUE(has(app.tipOf("Option12"), "Stores 3: Glide subtracts its dither when blending."));
