@@ -1,5 +1,5 @@
-// What each kind of stored data reads as, and the store's bounded re-read of
-// a value that keeps growing.
+// What each kind of stored data reads as, the store's bounded re-read of a
+// value that keeps growing, and a text that grows from its own bytes.
 #include <gtest/gtest.h>
 
 #include "registry/regedit.h"
@@ -41,4 +41,13 @@ TEST(Win32StoreRead, AValueThatKeepsGrowingEndsAsAFailureNotALoop)
     };
     EXPECT_EQ(queryGrowing(onceLarger, out), 0);
     EXPECT_TRUE(out.data.size() == 300 && out.data.back() == 7);
+}
+
+TEST(Text, AppendingItsOwnBytesCopiesThemBeforeTheOldRoomIsFreed)
+{
+    const std::string start = "a text too long for the object itself";
+    Text t = text(start);
+    t += t;  // each grows into a larger block
+    t.append(t.c_str() + 2, 60);
+    EXPECT_EQ(str(t), start + start + (start + start).substr(2, 60));
 }
