@@ -58,6 +58,8 @@ TEST(StartSysInfo, PathFirstThenTheFolderWhenItHoldsTheToolElseTheOneMessage)
         {"path too long", [](FakeSystem& s) { s.values["PATH"] = {regtype::Sz, Bytes(1025)}; }, {"PATH", "MSINFO"}, {tool}},
         {"path with no data", [](FakeSystem& s) { s.values["PATH"] = {regtype::Sz, {}}; }, {"PATH"}, {}},
         {"path beyond 32 bits", [](FakeSystem& s) { s.values["PATH"] = {regtype::Dword, {1, 0, 0, 0, 1}}; }, {"PATH"}, {}},
+        {"folder with two zeros", [](FakeSystem& s) { s.values["MSINFO"] = storedText(std::string("C:\\Tools\0", 9)); },
+         {"PATH", "MSINFO"}, {tool}},
         {"folder without the tool", [](FakeSystem& s) { s.files.clear(); }, {"PATH", "MSINFO"}, {}},
         {"tool that will not start", [](FakeSystem& s) { s.programs.clear(); }, {"PATH", "MSINFO"}, {tool}},
         {"neither value", [](FakeSystem& s) { s.values.clear(); }, {"PATH", "MSINFO"}, {}},
