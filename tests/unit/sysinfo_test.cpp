@@ -1,11 +1,13 @@
 // The About box's lookup of the System Information tool: in which order it
-// tries the registry's two values, and when it gives the one message.
+// tries the registry's two values, and when it gives the one message; and
+// where the box opens.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <map>
 #include <set>
 
+#include "about/about_layout.h"
 #include "about/sysinfo.h"
 #include "tests/support/std_text.h"
 
@@ -73,5 +75,27 @@ TEST(StartSysInfo, PathFirstThenTheFolderWhenItHoldsTheToolElseTheOneMessage)
         EXPECT_EQ(sys.started, c.started) << c.name;
         const bool started = !c.started.empty() && sys.programs.count(c.started.back());
         EXPECT_EQ(sys.messages, started ? 0 : 1) << c.name;
+    }
+}
+
+TEST(AboutPlace, CentredOverTheWindowInsideTheDesktopOfEveryMonitorElseThePrimaryScreen)
+{
+    using P = velmora::layout::Pixels;
+    const P none = {0, 0, 0, 0};
+    const struct {
+        P owner, desktop;
+        int left, top;
+    } cases[] = {
+        {{1500, 100, 400, 450}, {0, 0, 2048, 768}, 1550, 225},      // on the second monitor
+        {{1900, 600, 400, 450}, {0, 0, 2048, 768}, 1748, 568},      // at its far edge
+        {{-1000, -300, 400, 450}, {-1024, 0, 2048, 768}, -950, 0},  // a monitor left of the primary one
+        {{100, 50, 100, 100}, {0, 0, 200, 150}, 0, 0},              // larger than the desktop
+        {{900, 600, 400, 450}, none, 724, 568},                     // Windows 95
+        {{-500, 0, 400, 450}, none, 0, 125},
+    };
+    for (const auto& c : cases) {
+        const P at = about::layout::placeOver(c.owner, 300, 200, c.desktop, {0, 0, 1024, 768});
+        EXPECT_EQ(std::make_tuple(at.left, at.top, at.width, at.height), std::make_tuple(c.left, c.top, 300, 200))
+            << c.owner.left;
     }
 }
