@@ -1,5 +1,6 @@
 // What each kind of stored data reads as, the store's bounded re-read of a
-// value that keeps growing, and a text that grows from its own bytes.
+// value that keeps growing, its listing of subkeys, and a text that grows
+// from its own bytes.
 #include <gtest/gtest.h>
 
 #include "registry/regedit.h"
@@ -41,6 +42,21 @@ TEST(Win32StoreRead, AValueThatKeepsGrowingEndsAsAFailureNotALoop)
     };
     EXPECT_EQ(queryGrowing(onceLarger, out), 0);
     EXPECT_TRUE(out.data.size() == 300 && out.data.back() == 7);
+}
+
+TEST(Win32StoreList, ANameTooLongForTheBufferIsPassedOverAndTheRestStillCount)
+{
+    // 256 characters, or 200 of a double-byte code page: longer than a name may be, yet a registry can hold it.
+    const std::string listed[] = {"VEN_5333&DEV_8811", std::string(400, 'V'), "VEN_121A&DEV_0005"};
+    auto enumerate = [&](std::uint32_t i, char* buffer, std::uint32_t& size) {
+        if (i >= 3) return kNoMoreItems;
+        if (listed[i].size() >= size) return kMoreData;
+        size = static_cast<std::uint32_t>(listed[i].copy(buffer, size));
+        return 0L;
+    };
+    Vec<Text> names;
+    EXPECT_EQ(listNames(enumerate, names), 0);
+    EXPECT_EQ(names, (Vec<Text>{"VEN_5333&DEV_8811", "VEN_121A&DEV_0005"}));
 }
 
 TEST(Text, AppendingItsOwnBytesCopiesThemBeforeTheOldRoomIsFreed)
