@@ -1,6 +1,6 @@
 // The real main window under Wine: what a user sees it load, what "Apply"
-// writes and what "Exit" and closing leave alone, the slider and the
-// keyboard, each tab at this screen's DPI with nothing cut off, and data
+// writes and what "Exit" and closing leave alone, the slider, the keyboard
+// and its focus, each tab at this screen's DPI with nothing cut off, and data
 // that no driver writes.
 #include <gtest/gtest.h>
 
@@ -118,6 +118,32 @@ TEST_F(WindowTest, SliderMovesByOneOrFiveWithinItsRangeAndItsLabelFollows)
     }
     app.click("Command1");
     EXPECT_EQ(stored(LM, kDefault, "Grxclock"), sz("250"));
+}
+
+// As in a dialog box: the control that had the keyboard focus has it again
+// once the window is active again, after About and after another window.
+TEST_F(WindowTest, TheFocusComesBackToItsControlAfterAboutAndAfterAnotherWindow)
+{
+    App app;
+    auto focused = [&](const char* name) {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(GetWindowThreadProcessId(app.window(), nullptr), &info);
+        return info.hwndFocus == app.control(name);
+    };
+    app.click("Command3");  // a click focuses what it presses
+    HWND about = nullptr;
+    ASSERT_TRUE(waitUntil([&] { return (about = findWindow(app.pid(), "About Velmora", "#32770")) != nullptr; }));
+    SendMessageA(GetDlgItem(about, IDOK), BM_CLICK, 0, 0);
+    EXPECT_TRUE(waitUntil([&] { return focused("Command3"); }));
+
+    app.click("Check2");
+    HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
+    EXPECT_TRUE(waitUntil([&] { return GetForegroundWindow() == other && !focused("Check2"); }));
+    SetForegroundWindow(app.window());
+    EXPECT_TRUE(waitUntil([&] { return focused("Check2"); }));
+    DestroyWindow(other);
 }
 
 TEST_F(WindowTest, EachTabShowsItsOwnControlsWithNothingCutOff)
