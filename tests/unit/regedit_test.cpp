@@ -49,8 +49,7 @@ TEST(Win32StoreList, ANameTooLongForTheBufferIsPassedOverAndTheRestStillCount)
     // 256 characters, or 200 of a double-byte code page: longer than a name may be, yet a registry can hold it.
     const std::string listed[] = {"VEN_5333&DEV_8811", std::string(400, 'V'), "VEN_121A&DEV_0005"};
     auto enumerate = [&](std::uint32_t i, char* buffer, std::uint32_t& size) {
-        if (i >= 3) return kNoMoreItems;
-        if (listed[i].size() >= size) return kMoreData;
+        if (i >= 3 || listed[i].size() >= size) return i >= 3 ? kNoMoreItems : kMoreData;
         size = static_cast<std::uint32_t>(listed[i].copy(buffer, size));
         return 0L;
     };
