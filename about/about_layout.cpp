@@ -48,4 +48,16 @@ const Control& get(const char* name) { return *controls().find(name); }
 
 Lines lines() { return {kLines, sizeof kLines / sizeof kLines[0]}; }
 
+velmora::layout::Pixels placeOver(const velmora::layout::Pixels& owner, int width, int height,
+                                  const velmora::layout::Pixels& desktop, const velmora::layout::Pixels& primary)
+{
+    const velmora::layout::Pixels& s = desktop.width > 0 && desktop.height > 0 ? desktop : primary;
+    auto inside = [](int at, int size, int from, int extent) {
+        if (at + size > from + extent) at = from + extent - size;
+        return at < from ? from : at;
+    };
+    return {inside(owner.left + (owner.width - width) / 2, width, s.left, s.width),
+            inside(owner.top + (owner.height - height) / 2, height, s.top, s.height), width, height};
+}
+
 }  // namespace velmora::about::layout

@@ -38,4 +38,11 @@ struct Lines {
 };
 Lines lines();
 
+// Where the dialog, `width` by `height` pixels, goes: centred over its owner,
+// then moved inside the desktop, its top left corner first when it is larger.
+// The desktop spans every monitor where the system reports it (Windows 98 and
+// later); Windows 95 reports it empty, and the primary screen serves.
+velmora::layout::Pixels placeOver(const velmora::layout::Pixels& owner, int width, int height,
+                                  const velmora::layout::Pixels& desktop, const velmora::layout::Pixels& primary);
+
 }  // namespace velmora::about::layout

@@ -55,7 +55,7 @@ Status GetKeyValue(SysInfoSystem& sys, std::uint32_t keyRoot, const Text& keyNam
     Text text(reinterpret_cast<const char*>(v.data.data()), v.data.size());
     if (text.back() == '\0') text.resize(text.size() - 1);
     switch (v.type) {
-    case regtype::Sz: keyVal = text; break;
+    case regtype::Sz: keyVal = text.c_str(); break;  // text ends at its first zero: some installers store two
     case regtype::Dword: VELMORA_TRY(dwordText(text, keyVal)); break;
     default: break;
     }

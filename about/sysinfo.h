@@ -42,9 +42,9 @@ public:
     virtual void showMessage(const Text& text, const Text& caption) = 0;
 };
 
-// Reads one value as text into keyVal: REG_SZ as its text, REG_DWORD as a
-// decimal number, any other type leaves keyVal as it was; a terminating zero
-// byte is dropped first, whatever the type. `found` is false, with keyVal
+// Reads one value as text into keyVal: REG_SZ as its text, which ends at its
+// first zero byte; REG_DWORD as a decimal number, a last zero byte dropped
+// first; any other type leaves keyVal as it was. `found` is false, with keyVal
 // emptied, when the value cannot be read. A value with no data at all fails
 // with error 5, a REG_DWORD beyond 32 bits with error 6.
 Status GetKeyValue(SysInfoSystem& sys, std::uint32_t keyRoot, const Text& keyName, const Text& subKeyRef,

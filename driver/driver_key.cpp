@@ -29,13 +29,41 @@ bool isVoodoo3(const Text& id, std::size_t at)
     return startsWith(id, at, kVoodoo3) && (id.size() == end || id[end] == '&' || id[end] == '\\');
 }
 
+// The store with one budget of records for the whole lookup, however many
+// devices a hostile registry holds: each value read and each key name listed
+// spends one. Once it is spent nothing more is read, and what was found stands.
+class BoundedStore {
+public:
+    explicit BoundedStore(RegistryStore& store) : store_(store) {}
+    // The value as text (data that is no text has none); false when it is not read.
+    bool readText(std::int32_t hive, const Text& key, const char* name, Text& out)
+    {
+        if (!left_) return false;
+        --left_;
+        StoredValue v;
+        if (store_.read(hive, key, name, v).failed()) return false;
+        out = RegEdit::fromStored(v).asText();
+        return true;
+    }
+    bool subkeys(std::int32_t hive, const Text& key, Vec<Text>& names)
+    {
+        if (!left_ || store_.subkeys(hive, key, names).failed()) return false;
+        left_ -= names.size() < left_ ? names.size() : left_;
+        return true;
+    }
+    bool hasKey(std::int32_t hive, const Text& key) { return store_.hasKey(hive, key); }
+
+private:
+    RegistryStore& store_;
+    std::size_t left_ = 4096;  // some hundred devices on a real machine
+};
+
 // The number of the display driver key that a device record names in its
 // "Driver" value ("Display\0001"), when that key exists; else kNone.
-int driverOf(RegistryStore& store, const Text& record)
+int driverOf(BoundedStore& store, const Text& record)
 {
-    StoredValue driver;
-    if (store.read(hive::LocalMachine, "Enum\\" + record, "Driver", driver).failed()) return kNone;
-    const Text name = RegEdit::fromStored(driver).asText();  // data that is no text has none
+    Text name;
+    if (!store.readText(hive::LocalMachine, "Enum\\" + record, "Driver", name)) return kNone;
     const std::size_t digits = sizeof kDisplay - 1;
     if (name.size() != digits + 4 || !startsWith(name, 0, kDisplay)) return kNone;
     int number = 0;
@@ -49,29 +77,28 @@ int driverOf(RegistryStore& store, const Text& record)
 int lower(int a, int b) { return a < b ? a : b; }
 
 // The lowest driver number of the Voodoo3s present at this start.
-int presentDriver(RegistryStore& store)
+int presentDriver(BoundedStore& store)
 {
     Vec<Text> devices;
-    if (store.subkeys(hive::DynData, kPresentKey, devices).failed()) return kNone;
+    if (!store.subkeys(hive::DynData, kPresentKey, devices)) return kNone;
     int best = kNone;
     for (const Text& device : devices) {
-        StoredValue hardwareKey;
-        if (store.read(hive::DynData, Text(kPresentKey) + "\\" + device, "HardWareKey", hardwareKey).failed()) continue;
-        const Text record = RegEdit::fromStored(hardwareKey).asText();
+        Text record;
+        if (!store.readText(hive::DynData, Text(kPresentKey) + "\\" + device, "HardWareKey", record)) continue;
         if (startsWith(record, 0, "PCI\\") && isVoodoo3(record, 4)) best = lower(best, driverOf(store, record));
     }
     return best;
 }
 
 // The lowest driver number of the Voodoo3s Windows has a record of.
-int recordedDriver(RegistryStore& store)
+int recordedDriver(BoundedStore& store)
 {
     Vec<Text> devices;
-    if (store.subkeys(hive::LocalMachine, kPciKey, devices).failed()) return kNone;
+    if (!store.subkeys(hive::LocalMachine, kPciKey, devices)) return kNone;
     int best = kNone;
     for (const Text& device : devices) {
         Vec<Text> instances;
-        if (!isVoodoo3(device, 0) || store.subkeys(hive::LocalMachine, Text(kPciKey) + "\\" + device, instances).failed())
+        if (!isVoodoo3(device, 0) || !store.subkeys(hive::LocalMachine, Text(kPciKey) + "\\" + device, instances))
             continue;
         for (const Text& instance : instances) best = lower(best, driverOf(store, "PCI\\" + device + "\\" + instance));
     }
@@ -87,8 +114,9 @@ Text driverKey(int number)
     return Text(kClassKey) + "\\Display\\" + digits;
 }
 
-Text findDriverKey(RegistryStore& store)
+Text findDriverKey(RegistryStore& registry)
 {
+    BoundedStore store(registry);
     int number = presentDriver(store);
     if (number == kNone) number = recordedDriver(store);
     return driverKey(number == kNone ? 0 : number);

@@ -17,7 +17,8 @@ Text driverKey(int number);
 // "Config Manager\Enum" names its device record), else of one recorded in
 // HKLM "Enum\PCI", the lowest number first; else Display\0000. A record that
 // is unreadable, malformed or names no existing display driver key does not
-// count: this never fails.
+// count: this never fails. It reads at most 4096 records in all (names listed
+// and values read), and then keeps what it found.
 Text findDriverKey(RegistryStore& store);
 
 }  // namespace velmora

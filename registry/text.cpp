@@ -34,23 +34,30 @@ void Text::take(Text& o) noexcept
     o.inline_[0] = 0;
 }
 
-void Text::reserve(std::size_t n)
+char* Text::grow(std::size_t n)
 {
-    if (n <= capacity_) return;
     const std::size_t capacity = n > capacity_ * 2 ? n : capacity_ * 2;
     char* grown = new char[capacity + 1];
     for (std::size_t i = 0; i <= size_; ++i) grown[i] = data_[i];
-    release();
+    char* old = data_ == inline_ ? nullptr : data_;
     data_ = grown;
     capacity_ = capacity;
+    return old;
 }
 
+void Text::reserve(std::size_t n)
+{
+    if (n > capacity_) delete[] grow(n);
+}
+
+// The old block is freed only once copied from: `s` may lie in it (t += t).
 Text& Text::append(const char* s, std::size_t n)
 {
-    reserve(size_ + n);
+    char* old = size_ + n > capacity_ ? grow(size_ + n) : nullptr;
     for (std::size_t i = 0; i < n; ++i) data_[size_ + i] = s[i];
     size_ += n;
     data_[size_] = 0;
+    delete[] old;
     return *this;
 }
 

@@ -77,6 +77,7 @@ private:
         if (data_ != inline_) delete[] data_;
     }
     void take(Text& o) noexcept;  // o's text moves here; o is left empty
+    char* grow(std::size_t n);    // room for n bytes; returns the heap block left, for the caller to free
 
     char inline_[kInline + 1] = {};
     char* data_ = inline_;

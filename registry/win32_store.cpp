@@ -81,16 +81,14 @@ Status Win32Store::subkeys(std::int32_t hive, const Text& key, Vec<Text>& names)
     VELMORA_TRY(rootOf(hive, root));
     RegKey k;
     VELMORA_TRY(check(RegOpenKeyExA(root, key.c_str(), 0, KEY_ENUMERATE_SUB_KEYS, k.out())));
-    names.clear();
-    char name[256];  // the longest key name the system allows, and its zero
-    for (DWORD i = 0; names.size() < kMostSubkeys; ++i) {
-        DWORD size = sizeof name;
-        const LONG rc = RegEnumKeyExA(k.get(), i, name, &size, nullptr, nullptr, nullptr, nullptr);
-        if (rc == ERROR_NO_MORE_ITEMS) break;
-        VELMORA_TRY(check(rc));
-        names.push_back(Text(name, size));
-    }
-    return {};
+    return check(listNames(
+        [&](std::uint32_t index, char* name, std::uint32_t& size) {
+            DWORD dwSize = size;
+            const LONG rc = RegEnumKeyExA(k.get(), index, name, &dwSize, nullptr, nullptr, nullptr, nullptr);
+            size = dwSize;
+            return rc;
+        },
+        names));
 }
 
 bool Win32Store::hasKey(std::int32_t hive, const Text& key)

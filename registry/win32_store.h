@@ -39,4 +39,28 @@ long queryGrowing(Query&& query, StoredValue& out)
     return kMoreData;
 }
 
+// How a key's subkeys are listed: `enumerate(index, buffer, size)` is
+// RegEnumKeyEx on the open key and returns its system code; so does this. At
+// most kMostSubkeys entries are looked at. A name that does not fit the
+// buffer (more than 255 bytes, which a registry can still hold: 200
+// characters of a double-byte code page) names no key of ours and is passed
+// over; the rest of the listing still counts.
+constexpr long kNoMoreItems = 259;  // ERROR_NO_MORE_ITEMS
+
+template <class Enumerate>
+long listNames(Enumerate&& enumerate, Vec<Text>& names)
+{
+    names.clear();
+    char name[256];  // the longest key name the system allows, and its zero
+    for (std::uint32_t i = 0; i < kMostSubkeys; ++i) {
+        std::uint32_t size = sizeof name;
+        const long rc = enumerate(i, name, size);
+        if (rc == kNoMoreItems) break;
+        if (rc == kMoreData) continue;
+        if (rc != 0) return rc;
+        names.push_back(Text(name, size));
+    }
+    return 0;
+}
+
 }  // namespace velmora

@@ -92,19 +92,20 @@ Status AboutDialog::onInit()
     return {};
 }
 
-// Centred over the main window, inside the screen.
+// Centred over the main window, inside the desktop of every monitor.
 void AboutDialog::placeOverOwner()
 {
     RECT r = {0, 0, layout::toPixels(L::kClientWidth, dpi_), layout::toPixels(L::kClientHeight, dpi_)};
     AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_EXSTYLE)));
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    RECT owner = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    if (owner_) GetWindowRect(owner_, &owner);
-    auto inside = [](int at, int size, int screen) { return at + size > screen ? screen - size : at < 0 ? 0 : at; };
-    const int x = inside(owner.left + (owner.right - owner.left - w) / 2, w, GetSystemMetrics(SM_CXSCREEN));
-    const int y = inside(owner.top + (owner.bottom - owner.top - h) / 2, h, GetSystemMetrics(SM_CYSCREEN));
-    SetWindowPos(hwnd_, nullptr, x < 0 ? 0 : x, y < 0 ? 0 : y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+    const layout::Pixels primary = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    layout::Pixels owner = primary;
+    if (RECT o; owner_ && GetWindowRect(owner_, &o)) owner = {o.left, o.top, o.right - o.left, o.bottom - o.top};
+    // Windows 95 answers 0 for the desktop's metrics: then the primary screen serves.
+    const layout::Pixels desktop = {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                                    GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    const layout::Pixels at = L::placeOver(owner, r.right - r.left, r.bottom - r.top, desktop, primary);
+    SetWindowPos(hwnd_, nullptr, at.left, at.top, at.width, at.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 Status AboutDialog::createControl(const layout::Control& c)

@@ -277,6 +277,16 @@ LRESULT MainWindow::handle(UINT m, WPARAM w, LPARAM l)
             (c->foreColor != layout::kButtonText || help_->marked(c->name)))
             return colorFor(*c, reinterpret_cast<HDC>(w));
         break;
+    // As a dialog box does: the control that had the focus when the window
+    // was left has it again when the window is active again (and restored),
+    // else the first tab stop; the window itself takes no keys.
+    case WM_ACTIVATE:
+        if (LOWORD(w) == WA_INACTIVE) {
+            HWND f = GetFocus();
+            focus_ = f && IsChild(hwnd_, f) ? f : nullptr;
+        }
+        break;  // the system focuses the window, which passes the focus on
+    case WM_SETFOCUS: SetFocus(focus_ ? focus_ : tab_); return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
     }
     return DefWindowProcA(hwnd_, m, w, l);

@@ -57,6 +57,7 @@ private:
     HINSTANCE instance_ = nullptr;
     HWND hwnd_ = nullptr;
     HWND tab_ = nullptr;
+    HWND focus_ = nullptr;  // the control that had the focus when the window was last deactivated
     HWND pages_[layout::kTabCount] = {};
     Vec<HWND> windows_;  // by row of the control table
     int dpi_ = 96;

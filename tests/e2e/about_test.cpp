@@ -71,7 +71,7 @@ struct AboutTest : ::testing::Test {
 
 }  // namespace
 
-TEST_F(AboutTest, OpensWithoutWaitingAndKeepsTheWindowDisabledUntilClosed)
+TEST_F(AboutTest, OpensWithoutWaitingAndKeepsTheWindowDisabledUntilClosedThenTheFocusIsBack)
 {
     const std::pair<const char*, std::function<void(HWND)>> ways[] = {
         {"OK", [](HWND d) { SendMessageA(GetDlgItem(d, IDOK), BM_CLICK, 0, 0); }},
@@ -86,6 +86,7 @@ TEST_F(AboutTest, OpensWithoutWaitingAndKeepsTheWindowDisabledUntilClosed)
         EXPECT_FALSE(IsWindowEnabled(app->window())) << way;
         close(dialog);
         EXPECT_TRUE(waitUntil([&] { return !IsWindow(dialog) && IsWindowEnabled(app->window()); })) << way;
+        EXPECT_TRUE(waitUntil([&] { return app->focus() == app->control("Command3"); })) << way;  // pressed to open it
         app->click("Command3");
         waitUntil([&] { return (dialog = findWindow(app->pid(), L::kCaption, "#32770")) != nullptr; });
     }

@@ -203,6 +203,12 @@ int App::checked(const char* name) const { return static_cast<int>(SendMessageA(
 void App::click(const char* name) const { SendMessageA(control(name), BM_CLICK, 0, 0); }
 int App::slider() const { return static_cast<int>(SendMessageA(control("Slider1"), TBM_GETPOS, 0, 0)); }
 
+HWND App::focus() const
+{
+    GUITHREADINFO info = {sizeof info, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, {}};
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
 void App::key(const char* name, WPARAM virtualKey) const
 {
     SendMessageA(control(name), WM_KEYDOWN, virtualKey, 1);

@@ -53,6 +53,7 @@ public:
     void click(const char* name) const;  // a press, handled before this returns
     void key(const char* name, WPARAM virtualKey) const;
     int slider() const;
+    HWND focus() const;  // the window that has the keyboard focus in the program
     // Saves what the screen shows of a window as a 24-bit BMP in VELMORA_SHOTS, if set.
     static void screenshot(HWND window, const std::string& name);
     static void screenshot(const RECT& area, const std::string& name);  // of the screen

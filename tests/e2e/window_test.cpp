@@ -1,6 +1,6 @@
 // The real main window under Wine: what a user sees it load, what "Apply"
-// writes and what "Exit" and closing leave alone, the slider and the
-// keyboard, each tab at this screen's DPI with nothing cut off, and data
+// writes and what "Exit" and closing leave alone, the slider, the keyboard
+// and its focus, each tab at this screen's DPI with nothing cut off, and data
 // that no driver writes.
 #include <gtest/gtest.h>
 
@@ -118,6 +118,19 @@ TEST_F(WindowTest, SliderMovesByOneOrFiveWithinItsRangeAndItsLabelFollows)
     }
     app.click("Command1");
     EXPECT_EQ(stored(LM, kDefault, "Grxclock"), sz("250"));
+}
+
+// The focused control has the focus again when the window is active again, as in a dialog box (About: AboutTest).
+TEST_F(WindowTest, TheFocusComesBackToItsControlAfterAnotherWindow)
+{
+    App app;
+    app.click("Check2");  // a click focuses what it presses
+    HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
+    EXPECT_TRUE(waitUntil([&] { return GetForegroundWindow() == other && app.focus() != app.control("Check2"); }));
+    SetForegroundWindow(app.window());
+    EXPECT_TRUE(waitUntil([&] { return app.focus() == app.control("Check2"); }));
+    DestroyWindow(other);
 }
 
 TEST_F(WindowTest, EachTabShowsItsOwnControlsWithNothingCutOff)

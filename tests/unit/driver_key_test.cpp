@@ -75,3 +75,16 @@ TEST(DriverKey, RecordsThatAreNoVoodoo3sOrNameNoDriverKeyDoNotCount)
     s.set(DD, "Config Manager\\Enum\\2", "HardWareKey", storedDword(5));
     EXPECT_EQ(findDriverKey(s), text(kDisplay + "0000"));
 }
+
+TEST(DriverKey, TheWholeLookupReadsAtMost4096RecordsAndKeepsWhatItFoundByThen)
+{
+    // 100 Voodoo3-looking devices of 100 records each: the first record names a key, the last a lower one.
+    MemoryStore s;
+    for (const char* n : {"0001", "0002"}) s.createKey(LM, kDisplay + n);
+    for (int d = 100; d < 200; ++d)
+        for (int i = 100; i < 200; ++i)
+            record(s, "PCI\\VEN_121A&DEV_0005&SUBSYS_" + std::to_string(d) + "\\" + std::to_string(i),
+                   storedText(d + i == 200 ? "Display\\0002" : d + i == 398 ? "Display\\0001" : "Display\\0009"));
+    EXPECT_EQ(findDriverKey(s), text(kDisplay + "0002"));
+    EXPECT_LE(s.calls.size(), 4096u);
+}

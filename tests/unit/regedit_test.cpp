@@ -1,5 +1,6 @@
-// What each kind of stored data reads as, and the store's bounded re-read of
-// a value that keeps growing.
+// What each kind of stored data reads as, the store's bounded re-read of a
+// value that keeps growing, its listing of subkeys, and a text that grows
+// from its own bytes.
 #include <gtest/gtest.h>
 
 #include "registry/regedit.h"
@@ -41,4 +42,27 @@ TEST(Win32StoreRead, AValueThatKeepsGrowingEndsAsAFailureNotALoop)
     };
     EXPECT_EQ(queryGrowing(onceLarger, out), 0);
     EXPECT_TRUE(out.data.size() == 300 && out.data.back() == 7);
+}
+
+TEST(Win32StoreList, ANameTooLongForTheBufferIsPassedOverAndTheRestStillCount)
+{
+    // 256 characters, or 200 of a double-byte code page: longer than a name may be, yet a registry can hold it.
+    const std::string listed[] = {"VEN_5333&DEV_8811", std::string(400, 'V'), "VEN_121A&DEV_0005"};
+    auto enumerate = [&](std::uint32_t i, char* buffer, std::uint32_t& size) {
+        if (i >= 3 || listed[i].size() >= size) return i >= 3 ? kNoMoreItems : kMoreData;
+        size = static_cast<std::uint32_t>(listed[i].copy(buffer, size));
+        return 0L;
+    };
+    Vec<Text> names;
+    EXPECT_EQ(listNames(enumerate, names), 0);
+    EXPECT_EQ(names, (Vec<Text>{"VEN_5333&DEV_8811", "VEN_121A&DEV_0005"}));
+}
+
+TEST(Text, AppendingItsOwnBytesCopiesThemBeforeTheOldRoomIsFreed)
+{
+    const std::string start = "a text too long for the object itself";
+    Text t = text(start);
+    t += t;  // each grows into a larger block
+    t.append(t.c_str() + 2, 60);
+    EXPECT_EQ(str(t), start + start + (start + start).substr(2, 60));
 }

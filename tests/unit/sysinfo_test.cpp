@@ -1,11 +1,13 @@
 // The About box's lookup of the System Information tool: in which order it
-// tries the registry's two values, and when it gives the one message.
+// tries the registry's two values, and when it gives the one message; and
+// where the box opens.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <map>
 #include <set>
 
+#include "about/about_layout.h"
 #include "about/sysinfo.h"
 #include "tests/support/std_text.h"
 
@@ -58,6 +60,8 @@ TEST(StartSysInfo, PathFirstThenTheFolderWhenItHoldsTheToolElseTheOneMessage)
         {"path too long", [](FakeSystem& s) { s.values["PATH"] = {regtype::Sz, Bytes(1025)}; }, {"PATH", "MSINFO"}, {tool}},
         {"path with no data", [](FakeSystem& s) { s.values["PATH"] = {regtype::Sz, {}}; }, {"PATH"}, {}},
         {"path beyond 32 bits", [](FakeSystem& s) { s.values["PATH"] = {regtype::Dword, {1, 0, 0, 0, 1}}; }, {"PATH"}, {}},
+        {"folder with two zeros", [](FakeSystem& s) { s.values["MSINFO"] = storedText(std::string("C:\\Tools\0", 9)); },
+         {"PATH", "MSINFO"}, {tool}},
         {"folder without the tool", [](FakeSystem& s) { s.files.clear(); }, {"PATH", "MSINFO"}, {}},
         {"tool that will not start", [](FakeSystem& s) { s.programs.clear(); }, {"PATH", "MSINFO"}, {tool}},
         {"neither value", [](FakeSystem& s) { s.values.clear(); }, {"PATH", "MSINFO"}, {}},
@@ -71,5 +75,25 @@ TEST(StartSysInfo, PathFirstThenTheFolderWhenItHoldsTheToolElseTheOneMessage)
         EXPECT_EQ(sys.started, c.started) << c.name;
         const bool started = !c.started.empty() && sys.programs.count(c.started.back());
         EXPECT_EQ(sys.messages, started ? 0 : 1) << c.name;
+    }
+}
+
+TEST(AboutPlace, CentredOverTheWindowInsideTheDesktopOfEveryMonitorElseThePrimaryScreen)
+{
+    using P = velmora::layout::Pixels;
+    const struct {
+        P owner, desktop;
+        int left, top;
+    } cases[] = {
+        {{1500, 100, 400, 450}, {0, 0, 2048, 768}, 1550, 225},      // on the second monitor
+        {{1900, 600, 400, 450}, {0, 0, 2048, 768}, 1748, 568},      // at its far edge
+        {{-1000, -300, 400, 450}, {-1024, 0, 2048, 768}, -950, 0},  // a monitor left of the primary one
+        {{100, 50, 100, 100}, {0, 0, 200, 150}, 0, 0},              // larger than the desktop
+        {{900, 600, 400, 450}, {}, 724, 568},                       // none on Windows 95
+    };
+    for (const auto& c : cases) {
+        const P at = about::layout::placeOver(c.owner, 300, 200, c.desktop, {0, 0, 1024, 768});
+        EXPECT_EQ(std::make_tuple(at.left, at.top, at.width, at.height), std::make_tuple(c.left, c.top, 300, 200))
+            << c.owner.left;
     }
 }
