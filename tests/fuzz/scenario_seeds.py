@@ -1,0 +1,62 @@
+#!/usr/bin/env python3
+"""Writes the scenario target's seed inputs into corpus/scenario: the demo
+registry, an empty one, and a machine whose old card's driver is Display\\0000
+and whose Voodoo3 is present at Display\\0002 (recorded at 0001 too), with
+Glide values set in the environment and HKEY_CURRENT_USER.
+The encoding is the one decode() in scenario_fuzz.cpp reads."""
+import os
+import re
+import struct
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+HIVES = {"HKEY_CURRENT_USER": 1, "HKEY_LOCAL_MACHINE": 2, "HKEY_CURRENT_CONFIG": 4, "HKEY_DYN_DATA": 6}
+SZ, DWORD = 8, 3  # text with its terminating zero, a DWORD (the kinds' codes in decode)
+CLASS = "System\\CurrentControlSet\\Services\\Class\\Display\\"
+
+
+def word(s):
+    b = s if isinstance(s, bytes) else s.encode("latin-1")
+    return b"\xff" + struct.pack("<H", len(b)) + b
+
+
+def entry(hive, key, name, value):
+    kind, data = (DWORD, struct.pack("<I", value)) if isinstance(value, int) else (SZ, value)
+    return bytes([7, HIVES[hive]]) + word(key) + word(name) + bytes([kind]) + word(data)
+
+
+def from_reg(path):
+    entries, key = [], None
+    for line in open(path, encoding="latin-1"):
+        if m := re.match(r"\[(\w+)\\(.*)\]", line):
+            key = m.groups()
+        elif m := re.match(r'"(.*)"=(?:"(.*)"|dword:([0-9a-f]+))', line):
+            value = m[2].replace("\\\\", "\\") if m[2] is not None else int(m[3], 16)
+            entries.append(entry(*key, m[1], value))
+    return entries
+
+
+def scenario(entries, environment=(), actions=(), flags=0):
+    out = bytes([flags, 0, 0, len(entries)]) + b"".join(entries) + bytes([len(environment)])
+    out += b"".join(word(n) + word(v) for n, v in environment)
+    return out + bytes([len(actions)]) + b"".join(bytes(a) for a in actions)
+
+
+lm = "HKEY_LOCAL_MACHINE"
+old_card = [entry(lm, CLASS + "0000", "DriverDesc", "S3 Trio64V+"), entry(lm, CLASS + "0000\\D3D", "SSTH3_OVERLAYMODE", "3"),
+            entry(lm, "Enum\\PCI\\VEN_5333&DEV_8811\\BUS_00&DEV_08&FUNC_00", "Driver", "Display\\0000")]
+for n in "12":
+    record = "PCI\\VEN_121A&DEV_0005&SUBSYS_0036121A&REV_01\\BUS_0" + n + "&DEV_00&FUNC_00"
+    old_card += [entry(lm, CLASS + "000" + n, "DriverDesc", "Voodoo3 #" + n), entry(lm, "Enum\\" + record, "Driver", "Display\\000" + n)]
+old_card += [entry("HKEY_DYN_DATA", "Config Manager\\Enum\\C29A3B10", "HardWareKey", record),
+             entry("HKEY_CURRENT_USER", CLASS + "0002\\Glide", "FX_GLIDE_NO_SPLASH", "0"),
+             entry(lm, CLASS + "0002\\Glide", "FX_GLIDE_ALLOC_COLOR", 3),
+             entry(lm, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", "C:\\Tools")]
+seeds = {
+    "empty": scenario([]),
+    "demo": scenario(from_reg(os.path.join(HERE, "..", "fixtures", "demo.reg")), actions=[(28, 0), (10, 0)], flags=4),
+    "old-card": scenario(old_card, [("FX_GLIDE_SWAPINTERVAL", "1")], [(11, 0), (29, 200), (6, 0)], flags=8 | 16),
+}
+os.makedirs(os.path.join(HERE, "corpus", "scenario"), exist_ok=True)
+for name, data in seeds.items():
+    with open(os.path.join(HERE, "corpus", "scenario", name), "wb") as f:
+        f.write(data)
