@@ -2,7 +2,9 @@
 """Writes the scenario target's seed inputs into corpus/scenario: the demo
 registry, an empty one, and a machine whose old card's driver is Display\\0000
 and whose Voodoo3 is present at Display\\0002 (recorded at 0001 too), with
-Glide values set in the environment and HKEY_CURRENT_USER.
+Glide values set in the environment and HKEY_CURRENT_USER; and the demo
+registry failing at two steps of the load and from the middle of Apply on,
+or with the control of a failing step's fallback refusing it.
 The encoding is the one decode() in scenario_fuzz.cpp reads."""
 import os
 import re
@@ -35,8 +37,14 @@ def from_reg(path):
     return entries
 
 
-def scenario(entries, environment=(), actions=(), flags=0):
-    out = bytes([flags, 0, 0, len(entries)]) + b"".join(entries) + bytes([len(environment)])
+CONTROLS = sorted([f"Check{n}" for n in range(1, 10)] + [f"Label{n}" for n in range(11, 21)] + ["Label23", "Slider1"] +
+                  [f"Option{n}" for n in range(1, 15)])
+
+
+def scenario(entries, environment=(), actions=(), flags=0, failing=(), refusing=None):
+    out = bytes([flags, len(failing)]) + b"".join(struct.pack("<H", call) for call in failing)
+    out += bytes([CONTROLS.index(refusing) + 1 if refusing else 0, len(entries)]) + b"".join(entries)
+    out += bytes([len(environment)])
     out += b"".join(word(n) + word(v) for n, v in environment)
     return out + bytes([len(actions)]) + b"".join(bytes(a) for a in actions)
 
@@ -51,9 +59,13 @@ old_card += [entry("HKEY_DYN_DATA", "Config Manager\\Enum\\C29A3B10", "HardWareK
              entry("HKEY_CURRENT_USER", CLASS + "0002\\Glide", "FX_GLIDE_NO_SPLASH", "0"),
              entry(lm, CLASS + "0002\\Glide", "FX_GLIDE_ALLOC_COLOR", 3),
              entry(lm, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", "C:\\Tools")]
+demo = from_reg(os.path.join(HERE, "..", "fixtures", "demo.reg"))
+AND_LATER = 0x8000  # the load's reads are calls 0 to 24 here, Apply's from 39 on
 seeds = {
     "empty": scenario([]),
-    "demo": scenario(from_reg(os.path.join(HERE, "..", "fixtures", "demo.reg")), actions=[(28, 0), (10, 0)], flags=4),
+    "demo": scenario(demo, actions=[(28, 0), (10, 0)], flags=4),
+    "failing": scenario(demo, actions=[(25, 0)], failing=[10, 14, AND_LATER | 45]),
+    "refusing": scenario(demo, failing=[14], refusing="Option2"),
     "old-card": scenario(old_card, [("FX_GLIDE_SWAPINTERVAL", "1")], [(11, 0), (29, 200), (6, 0)], flags=8 | 16),
 }
 os.makedirs(os.path.join(HERE, "corpus", "scenario"), exist_ok=True)
