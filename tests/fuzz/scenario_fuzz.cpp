@@ -42,6 +42,8 @@ struct Reader {
     }
     // A word the program knows, literal bytes, or up to a megabyte of a repeated pattern.
     std::string word();
+    // A key's or a value's name: the registry allows 255 characters.
+    std::string name() { return word().substr(0, 255); }
 };
 
 const std::vector<std::string>& knownWords()
@@ -113,12 +115,12 @@ void decodeEntry(Reader& r, MemoryStore& registry)
     case 2: hive = hive::CurrentConfig, key = "Display\\Settings"; break;
     case 3: key = about::kInfoKey; break;
     case 4: key = about::kLocationKey; break;
-    case 5: hive = hive::DynData, key = "Config Manager\\Enum\\" + r.word(); break;
-    case 6: key = "Enum\\" + r.word(); break;
-    default: hive = r.byte() % 7, key = r.word(); break;
+    case 5: hive = hive::DynData, key = "Config Manager\\Enum\\" + r.name(); break;
+    case 6: key = "Enum\\" + r.name(); break;
+    default: hive = r.byte() % 7, key = r.name(); break;
     }
     if (where & 8) return registry.createKey(hive, key);
-    const std::string name = r.word();
+    const std::string name = r.name();
     const std::uint8_t kind = r.byte();
     StoredValue v{kind & 0x10 ? 8u + (kind >> 5) : kKinds[kind & 7], {}};
     std::string data = r.word();
