@@ -4,7 +4,9 @@ registry, an empty one, and a machine whose old card's driver is Display\\0000
 and whose Voodoo3 is present at Display\\0002 (recorded at 0001 too), with
 Glide values set in the environment and HKEY_CURRENT_USER; and the demo
 registry failing at two steps of the load and from the middle of Apply on,
-or with the control of a failing step's fallback refusing it.
+or with the control of a failing step's fallback refusing it; and the demo
+registry with hostile data: fractions and exponents, a megabyte of text,
+kinds Glide ignores, control characters, a PATH of one zero byte.
 The encoding is the one decode() in scenario_fuzz.cpp reads."""
 import os
 import re
@@ -12,7 +14,8 @@ import struct
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 HIVES = {"HKEY_CURRENT_USER": 1, "HKEY_LOCAL_MACHINE": 2, "HKEY_CURRENT_CONFIG": 4, "HKEY_DYN_DATA": 6}
-SZ, DWORD = 8, 3  # text with its terminating zero, a DWORD (the kinds' codes in decode)
+# The kinds' codes in decode: text with its terminating zero, a DWORD, and as they are.
+SZ, DWORD, EXPAND_SZ, BINARY, QWORD = 8, 3, 1, 2, 6
 CLASS = "System\\CurrentControlSet\\Services\\Class\\Display\\"
 
 
@@ -21,9 +24,15 @@ def word(s):
     return b"\xff" + struct.pack("<H", len(b)) + b
 
 
-def entry(hive, key, name, value):
-    kind, data = (DWORD, struct.pack("<I", value)) if isinstance(value, int) else (SZ, value)
-    return bytes([7, HIVES[hive]]) + word(key) + word(name) + bytes([kind]) + word(data)
+def big(size, pattern):  # size a multiple of 16, below 1 MB
+    return b"\xfe" + struct.pack("<HB", size >> 4, len(pattern) - 1) + pattern
+
+
+def entry(hive, key, name, value, kind=None):
+    if kind is None:
+        kind, value = (DWORD, struct.pack("<I", value)) if isinstance(value, int) else (SZ, value)
+    data = value if isinstance(value, bytes) and value[:1] == b"\xfe" else word(value)
+    return bytes([7, HIVES[hive]]) + word(key) + word(name) + bytes([kind]) + data
 
 
 def from_reg(path):
@@ -68,6 +77,17 @@ seeds = {
     "refusing": scenario(demo, failing=[14], refusing="Option2"),
     "old-card": scenario(old_card, [("FX_GLIDE_SWAPINTERVAL", "1")], [(11, 0), (29, 200), (6, 0)], flags=8 | 16),
 }
+d0 = CLASS + "0000"
+seeds["hostile"] = scenario(demo + [
+    entry(lm, d0, "DriverDesc", big(0x10000, b"Voodoo3 ")),
+    entry(lm, d0 + "\\DEFAULT", "Grxclock", "200.5"), entry(lm, d0 + "\\DEFAULT", "CheckClk", "1e2"),
+    entry(lm, d0 + "\\D3D", "SSTH3_ANTIALIAS", " 2 "), entry(lm, d0 + "\\D3D", "SSTH3_OVERLAYMODE", 3),
+    entry(lm, d0 + "\\Glide", "SSTH3_OVERLAYMODE", b"\x02", BINARY),
+    entry(lm, d0 + "\\Glide", "FX_GLIDE_TMU_MEMSIZE", b"\x02" + bytes(7), QWORD),
+    entry(lm, d0 + "\\Glide", "FX_GLIDE_ALLOC_COLOR", "3", EXPAND_SZ),
+    entry("HKEY_CURRENT_USER", d0 + "\\Glide", "FX_GLIDE_NO_SPLASH", b"\x01", BINARY),
+    entry(lm, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", b"\x00", DWORD),
+], [("FX_GLIDE_LOD_DITHER", "1\r\n" + "x" * 60)], [(24, 0), (23, 0)], flags=4 | 16)
 os.makedirs(os.path.join(HERE, "corpus", "scenario"), exist_ok=True)
 for name, data in seeds.items():
     with open(os.path.join(HERE, "corpus", "scenario", name), "wb") as f:
