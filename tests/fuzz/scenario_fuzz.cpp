@@ -1,0 +1,481 @@
+// The whole program over any registry: the driver key lookup, the load, the
+// override rules, a user's changes, Apply (once or twice) and the About box's
+// lookup, on a registry in memory that fails at chosen steps. The input is
+// read as a scenario (see decode); what must hold for every scenario is
+// checked by name, and a broken property aborts with that name.
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <set>
+
+#include "about/sysinfo.h"
+#include "app/form1.h"
+#include "app/layout.h"
+#include "settings/help.h"
+#include "tests/support/doubles.h"
+#include "tests/support/setting_facts.h"
+
+using namespace velmora;
+
+namespace {
+
+#define PROPERTY(name, holds) ((holds) ? void() : broken(name))
+[[noreturn]] void broken(const char* name)
+{
+    std::fprintf(stderr, "property broken: %s\n", name);
+    std::abort();
+}
+
+// The input front to back; past its end every byte reads as zero, so every input is a scenario.
+struct Reader {
+    const std::uint8_t* at;
+    std::size_t left;
+    std::uint8_t byte() { return left ? (--left, *at++) : 0; }
+    std::uint32_t u16() { return byte() | std::uint32_t{byte()} << 8; }
+    std::string bytes(std::size_t n)
+    {
+        n = std::min(n, left);
+        std::string s(reinterpret_cast<const char*>(at), n);
+        at += n, left -= n;
+        return s;
+    }
+    // A word the program knows, literal bytes, or up to a megabyte of a repeated pattern.
+    std::string word();
+    // A key's or a value's name: the registry allows 255 characters.
+    std::string name() { return word().substr(0, 255); }
+};
+
+const std::vector<std::string>& knownWords()
+{
+    static const std::vector<std::string> words = [] {
+        std::vector<std::string> w = {"", "Driver", "HardWareKey", "PATH", "MSINFO", "drv", "Resolution", " 180", "200.5",
+                                      "1e2", "-1", "143", "251", "Default", "Display\\0000", "Display\\0001", "DISPLAY\\0002",
+                                      "Display\\0009", "PCI\\VEN_121A&DEV_0005\\A", "PCI\\VEN_5333&DEV_8811\\B",
+                                      "PCI\\VEN_121A&DEV_0005&SUBSYS_0036121A&REV_01\\BUS_01&DEV_00&FUNC_00",
+                                      "pci\\ven_121a&dev_00051\\C", "C:\\Tools", "C:\\Tools\\MSINFO32.EXE"};
+        for (const Setting& s : settings()) {
+            w.push_back(s.name);
+            for (const auto& code : s.codes) w.push_back(code.first);
+        }
+        return w;
+    }();
+    return words;
+}
+
+std::string Reader::word()
+{
+    const std::uint8_t b = byte();
+    if (b < knownWords().size()) return knownWords()[b];
+    if (b == 0xFF) return bytes(u16());
+    if (b != 0xFE) return bytes(b - knownWords().size());
+    const std::size_t size = std::size_t{u16()} << 4;  // below 1 MB
+    const std::string pattern = bytes(byte() % 8 + 1);
+    std::string s(size, '\0');
+    for (std::size_t i = 0; i < size && !pattern.empty(); ++i) s[i] = pattern[i % pattern.size()];
+    return s;
+}
+
+struct Failing {
+    std::size_t call;
+    bool andLater;  // every call from then on fails too
+};
+
+struct Scenario {
+    char separator = '.';
+    WindowsFamily family = WindowsFamily::Win9x;
+    bool applyTwice = false, toolExists = false, toolStarts = false;
+    std::vector<Failing> failing;
+    std::string refusing;  // a control that refuses every change during the load
+    MemoryStore registry;
+    std::map<std::string, std::string> environment;
+    std::vector<std::pair<std::uint8_t, std::uint8_t>> actions;  // what, with what
+};
+
+const char* const kSubkeys[] = {"", "\\shellex\\PropertySheetHandlers\\Edge Information\\Data\\Adapter", "\\DEFAULT",
+                                "\\D3D", "\\Glide"};
+const std::uint32_t kKinds[] = {regtype::Sz,    regtype::ExpandSz, regtype::Binary,  regtype::Dword,
+                                regtype::DwordBigEndian, regtype::MultiSz, regtype::Qword, regtype::None};
+
+std::string displayKey(Reader& r)
+{
+    const std::uint8_t b = r.byte();
+    return str(driverKey(b < 0xF0 ? b % 4 : static_cast<int>(r.u16() % 10000)));
+}
+
+// One registry entry: where, which name, and the value or the key alone.
+void decodeEntry(Reader& r, MemoryStore& registry)
+{
+    const std::uint8_t where = r.byte();
+    std::int32_t hive = hive::LocalMachine;
+    std::string key;
+    switch (where & 7) {
+    case 0: key = displayKey(r) + kSubkeys[r.byte() % 5]; break;
+    case 1: hive = hive::CurrentUser, key = displayKey(r) + "\\Glide"; break;
+    case 2: hive = hive::CurrentConfig, key = "Display\\Settings"; break;
+    case 3: key = about::kInfoKey; break;
+    case 4: key = about::kLocationKey; break;
+    case 5: hive = hive::DynData, key = "Config Manager\\Enum\\" + r.name(); break;
+    case 6: key = "Enum\\" + r.name(); break;
+    default: hive = r.byte() % 7, key = r.name(); break;
+    }
+    if (where & 8) return registry.createKey(hive, key);
+    const std::string name = r.name();
+    const std::uint8_t kind = r.byte();
+    StoredValue v{kind & 0x10 ? 8u + (kind >> 5) : kKinds[kind & 7], {}};
+    std::string data = r.word();
+    if (kind & 8) data += '\0';
+    for (char c : data) v.data.push_back(static_cast<std::uint8_t>(c));
+    registry.set(hive, key, name, v);
+}
+
+// The About box's text values end at their first zero byte. One that holds
+// more after it is left out: how the lookup reads it is being fixed apart.
+void leaveOutTextPastItsEnd(MemoryStore& registry)
+{
+    using Place = std::pair<const char*, const char*>;
+    for (const auto& [key, name] : {Place(about::kInfoKey, about::kInfoValue), Place(about::kLocationKey, about::kLocationValue)}) {
+        auto it = registry.values.find(MemoryStore::place(hive::LocalMachine, key, name));
+        if (it == registry.values.end() || (it->second.type != regtype::Sz && it->second.type != regtype::ExpandSz)) continue;
+        Bytes& d = it->second.data;
+        const auto zero = std::find(d.begin(), d.end(), 0);
+        if (zero != d.end()) d.resize(static_cast<std::size_t>(zero - d.begin()) + 1);
+    }
+}
+
+void decode(Reader& r, Scenario& s)
+{
+    const std::uint8_t flags = r.byte();
+    s.separator = flags & 1 ? ',' : '.';
+    s.family = flags & 2 ? WindowsFamily::NT : WindowsFamily::Win9x;
+    s.applyTwice = flags & 4, s.toolExists = flags & 8, s.toolStarts = flags & 16;
+    for (int n = r.byte() % 4; n > 0; --n) {
+        const std::uint32_t call = r.u16();
+        s.failing.push_back({call & 0x7FFF, (call & 0x8000) != 0});
+    }
+    if (const std::uint8_t b = r.byte()) {
+        const MemoryControls all = MemoryForm1Controls().byName;
+        s.refusing = std::next(all.begin(), (b - 1) % all.size())->first;
+    }
+    // Few enough records that the driver key lookup stays quick.
+    for (int n = r.byte() % 48; n > 0; --n) decodeEntry(r, s.registry);
+    leaveOutTextPastItsEnd(s.registry);
+    for (int n = r.byte() % 8; n > 0; --n) {
+        std::string name = r.word();
+        s.environment[name] = r.word();
+    }
+    for (int n = r.byte() % 16; n > 0; --n) {
+        const std::uint8_t what = r.byte();
+        s.actions.push_back({what, r.byte()});
+    }
+}
+
+std::string lower(std::string s)
+{
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+// The registry, judging every change as it is asked for.
+struct Registry : MemoryStore {
+    std::string driverKey;
+    std::map<Place, const Setting*> table;  // every setting's place under the driver key
+    const Label* clock = nullptr;
+    bool applying = false;
+    std::set<const Setting*> unchanged;  // whose write or removal failed
+
+    void setDriverKey(const std::string& key)
+    {
+        driverKey = key;
+        for (const Setting& s : settings()) table[place(s.hive, keyOf(s, key), s.name)] = &s;
+    }
+    // The setting stored at that place, or none.
+    const Setting* settingAt(const Place& p) const
+    {
+        const auto it = table.find(p);
+        return it == table.end() ? nullptr : it->second;
+    }
+    const Setting* settingAt(std::int32_t hive, const Text& key, const Text& name) const
+    {
+        return settingAt(place(hive, str(key), str(name)));
+    }
+
+    Status write(std::int32_t hive, const Text& key, const Text& name, const StoredValue& v) override
+    {
+        const Setting* s = settingAt(hive, key, name);
+        PROPERTY("a clock that shows \"Default\" is not written", !s || s->shape != Shape::Clock || clock->caption() != "Default");
+        return judged(hive, key, name, MemoryStore::write(hive, key, name, v));
+    }
+    Status remove(std::int32_t hive, const Text& key, const Text& name) override
+    {
+        return judged(hive, key, name, MemoryStore::remove(hive, key, name));
+    }
+    // Only Apply changes anything, and only the table's values under the driver key.
+    Status judged(std::int32_t hive, const Text& key, const Text& name, Status done)
+    {
+        PROPERTY("only Apply writes or removes", applying);
+        const Setting* s = settingAt(hive, key, name);
+        PROPERTY("Apply changes only the table's values, under the driver key", s && str(key) == keyOf(*s, driverKey));
+        if (done.failed()) unchanged.insert(s);
+        return done;
+    }
+    bool onlyReadsSince(std::size_t call) const
+    {
+        return std::all_of(calls.begin() + static_cast<std::ptrdiff_t>(call), calls.end(),
+                           [](const Call& c) { return c.op == Op::Read; });
+    }
+};
+
+// The fallback that a step whose read failed shows, and the control it sets.
+const char* fallbackControl(const Setting& s)
+{
+    return s.shape == Shape::Choice ? s.fallback.c_str() : s.control;
+}
+
+// Display\0000, or a key that exists and that a Voodoo3's device record names in its Driver.
+bool aKeyTheRecordsName(const MemoryStore& registry, const std::string& key)
+{
+    if (key == str(driverKey(0))) return true;
+    if (!registry.keys.count({hive::LocalMachine, lower(key)})) return false;
+    const std::string named = "display\\" + lower(key.substr(key.size() - 4));
+    for (const auto& [place, v] : registry.values) {
+        const auto& [hive, at, name] = place;
+        const std::string data(v.data.begin(), std::find(v.data.begin(), v.data.end(), 0));
+        const std::string voodoo3 = "enum\\pci\\ven_121a&dev_0005";
+        const char after = at.size() > voodoo3.size() ? at[voodoo3.size()] : '\\';
+        if (hive == hive::LocalMachine && at.rfind(voodoo3, 0) == 0 && (after == '&' || after == '\\') && name == "driver" &&
+            (v.type == regtype::Sz || v.type == regtype::ExpandSz) && lower(data) == named)
+            return true;
+    }
+    return false;
+}
+
+bool fails(const Scenario& s, std::size_t call)
+{
+    return std::any_of(s.failing.begin(), s.failing.end(),
+                       [&](const Failing& f) { return call == f.call || (f.andLater && call > f.call); });
+}
+
+// The steps of the load whose one read failed or found nothing show their fallback, and a
+// fallback that cannot be shown stops the load at its step.
+void checkLoad(const Scenario& s, const Status& loaded, const Registry& registry, std::size_t first,
+               const std::map<std::string, std::string>& before, const std::map<std::string, std::string>& after)
+{
+    const std::size_t steps = registry.calls.size() - first;
+    PROPERTY("the load only reads", registry.onlyReadsSince(first));
+    for (std::size_t i = 0; i < steps; ++i) {
+        const Setting& step = settings()[i];
+        const MemoryStore::Call& c = registry.calls[first + i];
+        PROPERTY("each load step reads its own value under the driver key",
+                 c.hive == step.hive && c.key == keyOf(step, registry.driverKey) && c.name == step.name);
+    }
+    if (loaded.failed()) {
+        PROPERTY("only a control's refusal escapes a fallback", loaded.number() == err::InvalidPropertyValue && !s.refusing.empty());
+        const Setting& last = settings()[steps - 1];
+        const bool its = s.refusing == last.control || s.refusing == fallbackControl(last) ||
+                         (last.shape == Shape::Clock && s.refusing == "Slider1") ||
+                         std::any_of(last.codes.begin(), last.codes.end(), [&](const auto& c) { return c.second == s.refusing; });
+        PROPERTY("a failure that escapes a fallback stops the load at its control's step", its);
+        return;
+    }
+    PROPERTY("a load that does not stop runs every step", steps == settings().size());
+    for (std::size_t i = 0; i < steps; ++i) {
+        const Setting& step = settings()[i];
+        if (!fails(s, first + i) && registry.get(step.hive, keyOf(step, registry.driverKey), step.name)) continue;
+        PROPERTY("a fallback that cannot be shown stops the load", s.refusing != fallbackControl(step));
+        auto expected = after;
+        showing(expected, step, step.fallback);
+        if (step.shape == Shape::Clock) expected["Slider1"] = before.at("Slider1");
+        PROPERTY("a step that finds no value or cannot read shows its fallback", after == expected);
+    }
+}
+
+// Glide's sources before Velmora's own value: the environment, then text in
+// HKEY_CURRENT_USER at the same key, then Velmora's value in another kind.
+void checkOverrides(const Scenario& s, Registry& registry, const std::string& driverKey)
+{
+    MemoryEnvironment environment;
+    environment.vars = s.environment;
+    HelpBook book(s.family, text(driverKey));
+    const std::size_t first = registry.calls.size();
+    book.findOverrides(registry, environment);
+    PROPERTY("the override rules only read", registry.onlyReadsSince(first));
+    for (const layout::Control& c : layout::controls()) {
+        const Text tip = book.help(c.name, true);
+        PROPERTY("a one-line tip holds no control character",
+                 std::none_of(tip.c_str(), tip.c_str() + tip.size(), [](char ch) { return static_cast<unsigned char>(ch) < 0x20; }));
+        static_cast<void>(book.help(c.name, false));
+        const ControlHelp* row = helpRows().find(c.name);
+        const bool glide = row && row->glideValue && (c.kind == layout::Kind::CheckBox || c.kind == layout::Kind::Frame);
+        if (!glide) {
+            PROPERTY("only a Glide box or frame is marked", !book.marked(c.name));
+            continue;
+        }
+        Text ignored;
+        const bool set = environment.get(row->glideValue, ignored);
+        const auto user = registry.get(hive::CurrentUser, driverKey + "\\Glide", row->glideValue);
+        const auto own = registry.get(hive::LocalMachine, driverKey + "\\Glide", row->glideValue);
+        const bool registrySource = s.family == WindowsFamily::Win9x &&
+                                    ((user && user->type == regtype::Sz) || (own && own->type != regtype::Sz));
+        // A read that fails may hide a registry source, never invent one.
+        const bool unread = !set && registrySource && !s.failing.empty();
+        PROPERTY("a Glide control is marked exactly when a source decides before Velmora",
+                 book.marked(c.name) == (set || registrySource) || (unread && !book.marked(c.name)));
+    }
+}
+
+// A user's click, option or slider key, as the window passes it on.
+void act(std::uint8_t what, std::uint8_t with, Form1Controls ui, Form1& form)
+{
+    CheckBox* const boxes[] = {&ui.Check1, &ui.Check2, &ui.Check3, &ui.Check4, &ui.Check5,
+                               &ui.Check6, &ui.Check7, &ui.Check8, &ui.Check9};
+    OptionButton* const options[] = {&ui.Option1,  &ui.Option2,  &ui.Option3,  &ui.Option4,  &ui.Option5,
+                                     &ui.Option6,  &ui.Option7,  &ui.Option8,  &ui.Option9,  &ui.Option10,
+                                     &ui.Option11, &ui.Option12, &ui.Option13, &ui.Option14};
+    Slider& slider = ui.Slider1;
+    what %= 32;
+    Status done;
+    if (what < 9) {
+        CheckBox& box = *boxes[what];
+        done = box.setValue(box.value() == CheckBox::Checked ? CheckBox::Unchecked : CheckBox::Checked);
+    } else if (what < 23) {
+        done = options[what - 9]->setValue(true);
+    } else {
+        // Arrows by one, Page Up and Down by five, Home and End, or a drag to any position.
+        const int steps[] = {-1, 1, -5, 5, -1000, 1000};
+        const int to = what < 29 ? slider.value() + steps[what - 23] : slider.min() + with % (slider.max() - slider.min() + 1);
+        done = slider.setValue(std::clamp(to, slider.min(), slider.max()));
+        if (done.ok()) done = form.Slider1_Scroll();
+    }
+    PROPERTY("a user's change is taken", done.ok());
+}
+
+// Apply stores what each control shows, in the table's kind and codes; a
+// value whose own write failed stays as it was, and no failure stops the rest.
+void apply(Registry& registry, Form1& form, const View& shown)
+{
+    const auto before = registry.values;
+    registry.applying = true;
+    registry.unchanged.clear();
+    PROPERTY("Apply never fails: each writer ends quietly", form.Command1_Click().ok());
+    registry.applying = false;
+    for (const Setting& s : settings()) {
+        const auto at = MemoryStore::place(s.hive, keyOf(s, registry.driverKey), s.name);
+        const auto was = before.count(at) ? std::optional(before.at(at)) : std::nullopt;
+        const auto now = registry.get(s.hive, keyOf(s, registry.driverKey), s.name);
+        PROPERTY("Apply stores what the controls show, and a value whose writer failed stays",
+                 now == applied(s, shown, was) || (registry.unchanged.count(&s) && now == was));
+    }
+}
+
+// Nothing but the table's values under the driver key changes, and only keys of the table appear.
+void checkOnlyTheTableChanged(const Registry& registry, const MemoryStore& before)
+{
+    auto changed = [&](const MemoryStore::Place& p) {
+        const auto a = before.values.find(p), b = registry.values.find(p);
+        return (a == before.values.end()) != (b == registry.values.end()) ||
+               (a != before.values.end() && a->second != b->second);
+    };
+    for (const auto* side : {&before.values, &registry.values})
+        for (const auto& [p, v] : *side)
+            PROPERTY("nothing but the table's values changes",
+                     !changed(p) || registry.settingAt(p));
+    for (const auto& key : registry.keys)
+        PROPERTY("only the table's keys appear",
+                 before.keys.count(key) || std::any_of(settings().begin(), settings().end(), [&](const Setting& s) {
+                     return s.hive == key.first && lower(keyOf(s, registry.driverKey)).rfind(key.second, 0) == 0;
+                 }));
+}
+
+// The About box's lookup over the same registry: at most one program, and the
+// message exactly when none started.
+void checkAbout(const Scenario& s, MemoryStore& registry)
+{
+    struct Tool : about::SysInfoSystem {
+        MemoryStore& registry;
+        const Scenario& s;
+        std::vector<std::string> started;
+        int messages = 0;
+        Tool(MemoryStore& r, const Scenario& sc) : registry(r), s(sc) {}
+        bool queryValue(std::uint32_t root, const Text& key, const Text& name, std::size_t room, StoredValue& out) override
+        {
+            return root == about::kLocalMachine && registry.read(hive::LocalMachine, key, name, out).ok() &&
+                   out.data.size() <= room;
+        }
+        bool normalFileExists(const Text&) override { return s.toolExists; }
+        Status startProgram(const Text& path) override
+        {
+            started.push_back(str(path));
+            return s.toolStarts ? Status() : Status(err::FileNotFound, "File not found");
+        }
+        void showMessage(const Text&, const Text&) override { ++messages; }
+    } tool(registry, s);
+    const std::size_t first = registry.calls.size();
+    const bool clean = std::none_of(s.failing.begin(), s.failing.end(),  // no read of the lookup fails
+                                    [&](const Failing& f) { return f.andLater || f.call >= first; });
+    about::StartSysInfo(tool);
+    PROPERTY("the About box starts at most one program", tool.started.size() <= 1);
+    PROPERTY("the About box shows its message exactly when nothing started",
+             tool.messages == (!tool.started.empty() && s.toolStarts ? 0 : 1));
+    auto textOf = [&](const char* key, const char* name) -> std::optional<std::string> {
+        const auto v = registry.get(hive::LocalMachine, key, name);
+        if (!v || v->type != regtype::Sz || v->data.empty() || v->data.size() > about::kValueBufferSize) return std::nullopt;
+        return std::string(v->data.begin(), std::find(v->data.begin(), v->data.end(), 0));
+    };
+    const auto path = textOf(about::kInfoKey, about::kInfoValue), folder = textOf(about::kLocationKey, about::kLocationValue);
+    const bool noPath = !registry.get(hive::LocalMachine, about::kInfoKey, about::kInfoValue) ||
+                        registry.get(hive::LocalMachine, about::kInfoKey, about::kInfoValue)->data.size() > about::kValueBufferSize;
+    if (clean && path) PROPERTY("the About box starts the program PATH names", tool.started == std::vector{*path});
+    if (clean && noPath && folder)
+        PROPERTY("without PATH the About box starts the tool in the MSINFO folder when it is there",
+                 tool.started == (s.toolExists ? std::vector{*folder + about::kProgramFile} : std::vector<std::string>{}));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    Reader r{data, size};
+    Scenario s;
+    decode(r, s);
+    Registry registry;
+    registry.values = s.registry.values, registry.keys = s.registry.keys;
+    registry.fails = [&s](std::size_t call, const MemoryStore::Call&) { return fails(s, call); };
+
+    const std::string key = str(findDriverKey(registry));
+    PROPERTY("the driver key lookup only reads", registry.onlyReadsSince(0));
+    PROPERTY("the lookup takes Display\\0000 or an existing driver key that a Voodoo3's record names", aKeyTheRecordsName(s.registry, key));
+    registry.setDriverKey(key);
+
+    RegEdit regEdit(registry);
+    MemoryForm1Controls ui;
+    registry.clock = &ui.set.Label23;
+    if (!s.refusing.empty()) ui.byName[s.refusing]->refuse = true;
+    Form1 form(regEdit, ui.controls(), s.separator, text(key));
+    const auto initial = ui.view();
+    const std::size_t first = registry.calls.size();
+    const Status loaded = form.Form_Load();
+    checkLoad(s, loaded, registry, first, initial, ui.view());
+    if (loaded.failed()) return 0;  // the window reports it and ends
+    if (!s.refusing.empty()) ui.byName[s.refusing]->refuse = false;
+
+    checkOverrides(s, registry, key);
+    for (const auto& [what, with] : s.actions) act(what, with, ui.controls(), form);
+    apply(registry, form, ui.view());
+    if (s.applyTwice) apply(registry, form, ui.view());
+    checkOnlyTheTableChanged(registry, s.registry);
+
+    // Loading again what Apply wrote, and applying it, changes no byte.
+    if (s.failing.empty() && s.refusing.empty()) {
+        const auto settled = registry.values;
+        PROPERTY("Apply leaves the driver key lookup as it was", str(findDriverKey(registry)) == key);
+        MemoryForm1Controls again;
+        registry.clock = &again.set.Label23;
+        Form1 next(regEdit, again.controls(), s.separator, text(key));
+        PROPERTY("what Apply wrote loads", next.Form_Load().ok());
+        apply(registry, next, again.view());
+        PROPERTY("one round of load and Apply settles the registry", registry.values == settled);
+    }
+    checkAbout(s, registry);
+    return 0;
+}
