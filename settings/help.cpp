@@ -12,9 +12,6 @@ constexpr char kAtGlideStart[] = "Takes effect the next time a Glide program sta
 constexpr char kAtCardOpen[] = "Glide reads it each time a program opens the card.";
 constexpr char kOnNT[] =
     "On Windows NT, 2000 and XP Glide reads a key of its own instead: this value does not reach it there.";
-constexpr const char *kSwap = kGlideSwapInterval, *kSplash = kGlideNoSplash, *kLod = kGlideLodDither,
-                      *kColor = kGlideAllocColor, *kTmu = kGlideTmuMemSize, *kOverlay = kOverlayModeName,
-                      *kAlpha = kAlphaDitherModeName;
 
 // clang-format off
 const ControlHelp kHelp[] = {
@@ -34,19 +31,19 @@ const ControlHelp kHelp[] = {
     {"Option4",  "Apply stores SSTH3_ALPHADITHERMODE=2 in the driver's D3D key.", nullptr, nullptr},
     {"Option5",  "Apply stores SSTH3_ALPHADITHERMODE=1 in the driver's D3D key.", nullptr, nullptr},
     {"Option6",  "Apply stores SSTH3_ALPHADITHERMODE=3 in the driver's D3D key.", nullptr, nullptr},
-    {"Check4",   "Glide never waits for the vertical retrace before showing a frame. Cleared, the game decides.", kAtGlideStart, kSwap},
-    {"Check5",   "Glide leaves out its logo when a program starts. Any value counts, even 0.", kAtGlideStart, kSplash},
-    {"Check6",   "Glide dithers between the mipmap levels of every texture. Any value counts, even 0.", kAtGlideStart, kLod},
-    {"Check7",   "Glide draws with three colour buffers (triple buffering), whatever number the game asks for.", kAtGlideStart, kColor},
-    {"Check8",   "Glide takes each texture unit to have 2 MB of texture memory, whatever the card has.", kAtGlideStart, kTmu},
-    {"Frame7",   "The filter of the card's video output: 4x4, 2x2, or chosen by the width of the screen.", kAtCardOpen, kOverlay},
-    {"Option7",  "Stores 2: the 4x4 filter at every width.", kAtCardOpen, kOverlay},
-    {"Option8",  "Stores 1: the 2x2 filter below 1024 pixels wide, the 4x4 filter from 1024 on.", kAtCardOpen, kOverlay},
-    {"Option9",  "Stores 3: the 2x2 filter, except in the doubled (2x) video modes.", kAtCardOpen, kOverlay},
-    {"Frame8",   "Whether Glide subtracts its dither when blending: only Smoother Quality turns that on.", kAtGlideStart, kAlpha},
-    {"Option10", "Stores 2: no dither subtraction.", kAtGlideStart, kAlpha},
-    {"Option11", "Stores 1: no dither subtraction, as for any value but 3.", kAtGlideStart, kAlpha},
-    {"Option12", "Stores 3: Glide subtracts its dither when blending.", kAtGlideStart, kAlpha},
+    {"Check4",   "Glide never waits for the vertical retrace before showing a frame. Cleared, the game decides.", kAtGlideStart, kGlideSwapInterval},
+    {"Check5",   "Glide leaves out the logo it shows when a program opens the card. Any value counts, even 0.", kAtGlideStart, kGlideNoSplash},
+    {"Check6",   "Glide dithers between the mipmap levels of every texture. Any value counts, even 0.", kAtGlideStart, kGlideLodDither},
+    {"Check7",   "Glide draws with three colour buffers (triple buffering), whatever number the game asks for.", kAtGlideStart, kGlideAllocColor},
+    {"Check8",   "Glide takes each texture unit to have 2 MB of texture memory, whatever the card has.", kAtGlideStart, kGlideTmuMemSize},
+    {"Frame7",   "The filter of the card's video output: 4x4, 2x2, or chosen by the width of the screen.", kAtCardOpen, kOverlayModeName},
+    {"Option7",  "Stores 2: the 4x4 filter at every width.", kAtCardOpen, kOverlayModeName},
+    {"Option8",  "Stores 1: the 2x2 filter below 1024 pixels wide, the 4x4 filter from 1024 on.", kAtCardOpen, kOverlayModeName},
+    {"Option9",  "Stores 3: the 2x2 filter, except in the doubled (2x) video modes.", kAtCardOpen, kOverlayModeName},
+    {"Frame8",   "Whether Glide subtracts its dither when blending: only Smoother Quality turns that on.", kAtGlideStart, kAlphaDitherModeName},
+    {"Option10", "Stores 2: no dither subtraction.", kAtGlideStart, kAlphaDitherModeName},
+    {"Option11", "Stores 1: no dither subtraction, as for any value but 3.", kAtGlideStart, kAlphaDitherModeName},
+    {"Option12", "Stores 3: Glide subtracts its dither when blending.", kAtGlideStart, kAlphaDitherModeName},
     {"Check9",   "Apply stores Advanced in HKEY_CURRENT_CONFIG\\Display\\Settings: 1 when checked, 0 when cleared.", nullptr, nullptr},
     {"Frame10",  "Apply stores RefreshRate in HKEY_CURRENT_CONFIG\\Display\\Settings: Default 0, Optimal -1.", nullptr, nullptr},
     {"Option13", "Apply stores RefreshRate=0 in HKEY_CURRENT_CONFIG\\Display\\Settings.", nullptr, nullptr},
@@ -134,8 +131,9 @@ Text HelpBook::help(const char* control, bool oneLine) const
     const GlideOverride* o = overrideOf(*row);
     const Text note = o ? overrideNote(*o, row->glideValue) : Text();
     // Glide on the NT family never sees the value: no promise of an effect.
-    const char* when = row->glideValue && family_ == WindowsFamily::NT ? kOnNT : row->when;
-    if (oneLine) return !note.empty() ? note : row->glideValue && family_ == WindowsFamily::NT ? Text(kOnNT) : Text(row->what);
+    const bool unread = row->glideValue && family_ == WindowsFamily::NT;
+    const char* when = unread ? kOnNT : row->when;
+    if (oneLine) return !note.empty() ? note : Text(unread ? kOnNT : row->what);
     Text text = row->what;
     if (when) (text += "\r\n") += when;
     if (row->extra == ControlHelp::DriverKey) (text += driverKey_) += '.';

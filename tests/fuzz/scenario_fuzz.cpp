@@ -129,20 +129,6 @@ void decodeEntry(Reader& r, MemoryStore& registry)
     registry.set(hive, key, name, v);
 }
 
-// The About box's text values end at their first zero byte. One that holds
-// more after it is left out: how the lookup reads it is being fixed apart.
-void leaveOutTextPastItsEnd(MemoryStore& registry)
-{
-    using Place = std::pair<const char*, const char*>;
-    for (const auto& [key, name] : {Place(about::kInfoKey, about::kInfoValue), Place(about::kLocationKey, about::kLocationValue)}) {
-        auto it = registry.values.find(MemoryStore::place(hive::LocalMachine, key, name));
-        if (it == registry.values.end() || (it->second.type != regtype::Sz && it->second.type != regtype::ExpandSz)) continue;
-        Bytes& d = it->second.data;
-        const auto zero = std::find(d.begin(), d.end(), 0);
-        if (zero != d.end()) d.resize(static_cast<std::size_t>(zero - d.begin()) + 1);
-    }
-}
-
 void decode(Reader& r, Scenario& s)
 {
     const std::uint8_t flags = r.byte();
@@ -159,7 +145,6 @@ void decode(Reader& r, Scenario& s)
     }
     // Few enough records that the driver key lookup stays quick.
     for (int n = r.byte() % 48; n > 0; --n) decodeEntry(r, s.registry);
-    leaveOutTextPastItsEnd(s.registry);
     for (int n = r.byte() % 8; n > 0; --n) {
         std::string name = r.word();
         s.environment[name] = r.word();
