@@ -50,7 +50,9 @@ struct AboutTest : ::testing::Test {
     // returns each start recorded, as "path|show state", or "message".
     std::vector<std::string> pressSysInfo(std::size_t starts)
     {
-        PostMessageA(GetDlgItem(dialog, L::kSysInfoId), BM_CLICK, 0, 0);
+        // The button's command itself: a click may be lost while the tool started before holds the activation.
+        HWND button = GetDlgItem(dialog, L::kSysInfoId);
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(L::kSysInfoId, BN_CLICKED), reinterpret_cast<LPARAM>(button));
         std::vector<std::string> out;
         HWND box = nullptr;
         waitUntil([&] {
