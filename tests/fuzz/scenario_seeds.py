@@ -88,6 +88,9 @@ seeds["hostile"] = scenario(demo + [
     entry("HKEY_CURRENT_USER", d0 + "\\Glide", "FX_GLIDE_NO_SPLASH", b"\x01", BINARY),
     entry(lm, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", b"\x00", DWORD),
 ], [("FX_GLIDE_LOD_DITHER", "1\r\n" + "x" * 60)], [(24, 0), (23, 0)], flags=4 | 16)
+# The About box's PATH as empty text followed by a program, with a folder to fall back on.
+seeds["about"] = scenario([entry(lm, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", b"\x00C:\\i.exe\x00", 0),
+                           entry(lm, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", "C:\\Tools")], flags=8 | 16)
 os.makedirs(os.path.join(HERE, "corpus", "scenario"), exist_ok=True)
 for name, data in seeds.items():
     with open(os.path.join(HERE, "corpus", "scenario", name), "wb") as f:

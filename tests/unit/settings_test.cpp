@@ -88,19 +88,3 @@ TEST(Settings, StoredDataLoadsIntoItsControlAndApplyWritesItBack)
     ASSERT_TRUE(comma.form.Form_Load().ok());
     EXPECT_EQ(comma.ui.view()["Slider1"], "201");
 }
-
-// No stored clock shows "Default" and Apply leaves the clock alone, so that a
-// faster card keeps its own; once the slider moves, even to 143, Apply stores it.
-TEST(Settings, AnUnsetClockIsWrittenOnlyOnceTheSliderMoves)
-{
-    const Setting& clock = setting("Label23");
-    for (const std::optional<StoredValue>& unset : {std::optional<StoredValue>(), std::optional(storedText("300"))}) {
-        Window w;
-        if (unset) w.put(clock, *unset);
-        ASSERT_TRUE(w.form.Form_Load().ok() && w.form.Command1_Click().ok());
-        EXPECT_EQ(w.stored(clock), unset);
-        ASSERT_TRUE(w.ui.byName["Slider1"]->show("143").ok() && w.form.Slider1_Scroll().ok());
-        ASSERT_TRUE(w.form.Command1_Click().ok());
-        EXPECT_EQ(w.stored(clock), storedText("143"));
-    }
-}
