@@ -67,17 +67,22 @@ const char* kindName(std::uint32_t kind)
     }
 }
 
-Text overrideNote(const GlideOverride& o, const char* name)
+// One line must fit a 640-pixel screen: at most 100 characters with the
+// longest name and a value cut to 40.
+Text overrideNote(const GlideOverride& o, const char* name, bool oneLine)
 {
     const Text setting = Text(name) + "=" + o.value;
     switch (o.source) {
     case GlideOverride::Environment:
-        return "The environment (AUTOEXEC.BAT) sets " + setting + ": Glide uses that instead of this setting.";
+        return oneLine ? "Set by the environment instead: " + setting
+                       : "The environment (AUTOEXEC.BAT) sets " + setting + ": Glide uses that instead of this setting.";
     case GlideOverride::CurrentUser:
-        return "HKEY_CURRENT_USER holds " + setting + " at the same Glide key: Glide uses that instead of this setting.";
+        return oneLine ? "Set in HKEY_CURRENT_USER instead: " + setting
+                       : "HKEY_CURRENT_USER holds " + setting + " at the same Glide key: Glide uses that instead of this setting.";
     case GlideOverride::IgnoredKind:
-        return Text("Velmora's key holds ") + name + " as " + kindName(o.kind) +
-               ", which Glide ignores: Glide treats it as absent until Apply stores it as text.";
+        return oneLine ? Text("Glide ignores ") + name + ", stored as " + kindName(o.kind) + ": it counts as absent."
+                       : Text("Velmora's key holds ") + name + " as " + kindName(o.kind) +
+                             ", which Glide ignores: Glide treats it as absent until Apply stores it as text.";
     case GlideOverride::None: break;
     }
     return {};
@@ -129,7 +134,7 @@ Text HelpBook::help(const char* control, bool oneLine) const
     const ControlHelp* row = helpRows().find(control);
     if (!row) return {};
     const GlideOverride* o = overrideOf(*row);
-    const Text note = o ? overrideNote(*o, row->glideValue) : Text();
+    const Text note = o ? overrideNote(*o, row->glideValue, oneLine) : Text();
     // Glide on the NT family never sees the value: no promise of an effect.
     const bool unread = row->glideValue && family_ == WindowsFamily::NT;
     const char* when = unread ? kOnNT : row->when;

@@ -72,6 +72,25 @@ DWORD patience(DWORD ms)
     return ms * static_cast<DWORD>(std::max(1, std::atoi(factor)));
 }
 
+// Under a busy Wine a start is now and then refused once.
+PROCESS_INFORMATION start(std::string cmd)
+{
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    for (int attempt = 0; attempt < 3 && !pi.hProcess; ++attempt)
+        if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) Sleep(500);
+    if (!pi.hProcess) throw std::runtime_error("cannot start " + cmd + ": error " + std::to_string(GetLastError()));
+    return pi;
+}
+
+std::string windowText(HWND h)
+{
+    std::string s(static_cast<std::size_t>(SendMessageA(h, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
+    s.resize(static_cast<std::size_t>(SendMessageA(h, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(&s[0]))));
+    return s;
+}
+
 }  // namespace
 
 void resetRegistry()
@@ -81,32 +100,22 @@ void resetRegistry()
 
 void importFixture(const std::string& fileName)
 {
-    std::string cmd = "regedit.exe /S \"" VELMORA_FIXTURE_DIR "\\" + fileName + "\"";
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi = {};
+    const PROCESS_INFORMATION pi = start("regedit.exe /S \"" VELMORA_FIXTURE_DIR "\\" + fileName + "\"");
     DWORD code = 1;
-    if (CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-        WaitForSingleObject(pi.hProcess, patience(60000));
-        GetExitCodeProcess(pi.hProcess, &code);
-        CloseHandle(pi.hThread);
-        CloseHandle(pi.hProcess);
-    }
+    WaitForSingleObject(pi.hProcess, patience(60000));
+    GetExitCodeProcess(pi.hProcess, &code);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
     if (code != 0) throw std::runtime_error("Wine's regedit could not import " + fileName);
-}
-
-void put(HKEY root, const std::string& key, const std::string& name, DWORD type, const std::string& bytes)
-{
-    HKEY k;
-    if (RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &k, nullptr) ||
-        RegSetValueExA(k, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(bytes.data()), static_cast<DWORD>(bytes.size())))
-        throw std::runtime_error("cannot store " + key + "\\" + name);
-    RegCloseKey(k);
 }
 
 void putText(HKEY root, const std::string& key, const std::string& name, const std::string& text)
 {
-    put(root, key, name, REG_SZ, text + '\0');
+    HKEY k;
+    if (RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &k, nullptr) ||
+        RegSetValueExA(k, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), static_cast<DWORD>(text.size() + 1)))
+        throw std::runtime_error("cannot store " + key + "\\" + name);
+    RegCloseKey(k);
 }
 
 std::string stored(HKEY root, const std::string& key, const std::string& name)
@@ -156,13 +165,7 @@ HWND findWindow(DWORD pid, const char* caption, const char* windowClass)
 
 App::App()
 {
-    std::string cmd = "\"" + besideThis("Velmcfg.exe") + "\"";
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    // Under a busy Wine a start is now and then refused once.
-    for (int attempt = 0; attempt < 3 && !pi_.hProcess; ++attempt)
-        if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_)) Sleep(500);
-    if (!pi_.hProcess) throw std::runtime_error("cannot start " + cmd + ": error " + std::to_string(GetLastError()));
+    pi_ = start("\"" + besideThis("Velmcfg.exe") + "\"");
     WaitForInputIdle(pi_.hProcess, patience(30000));
     waitUntil([&] { return (window_ = findWindow(pid(), velmora::layout::kWindowCaption)) || !running(); }, 30000);
     if (!window_) throw std::runtime_error("Velmcfg.exe showed no main window");
@@ -191,14 +194,7 @@ HWND App::control(const char* name) const
     throw std::runtime_error(std::string("no control named ") + name);
 }
 
-std::string App::text(const char* name) const
-{
-    HWND h = control(name);
-    std::string s(static_cast<std::size_t>(SendMessageA(h, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
-    s.resize(static_cast<std::size_t>(SendMessageA(h, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(&s[0]))));
-    return s;
-}
-
+std::string App::text(const char* name) const { return windowText(control(name)); }
 int App::checked(const char* name) const { return static_cast<int>(SendMessageA(control(name), BM_GETCHECK, 0, 0)); }
 void App::click(const char* name) const { SendMessageA(control(name), BM_CLICK, 0, 0); }
 int App::slider() const { return static_cast<int>(SendMessageA(control("Slider1"), TBM_GETPOS, 0, 0)); }
@@ -241,8 +237,7 @@ std::string App::tipOf(const char* name, HWND* tip) const
     waitUntil([&] {
         HWND shown = findWindow(pid(), nullptr, TOOLTIPS_CLASSA);
         if (!shown) return false;
-        text.assign(static_cast<std::size_t>(SendMessageA(shown, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
-        text.resize(static_cast<std::size_t>(SendMessageA(shown, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]))));
+        text = windowText(shown);
         if (tip) *tip = shown;
         return !text.empty();
     }, 5000);
@@ -251,10 +246,9 @@ std::string App::tipOf(const char* name, HWND* tip) const
 
 void App::screenshot(HWND h, const std::string& name)
 {
-    UpdateWindow(h);
     RECT r;
-    GetWindowRect(h, &r);
-    screenshot(r, name);
+    UpdateWindow(h);
+    if (GetWindowRect(h, &r)) screenshot(r, name);
 }
 
 void App::screenshot(const RECT& r, const std::string& name)

@@ -22,8 +22,7 @@ inline const HKEY LM = HKEY_LOCAL_MACHINE, CC = HKEY_CURRENT_CONFIG;
 // Removes every key the program or the tests touch.
 void resetRegistry();
 void importFixture(const std::string& fileName);  // by Wine's regedit, as scripts/run does
-// Stores raw data, making the key as needed.
-void put(HKEY root, const std::string& key, const std::string& name, DWORD type, const std::string& bytes);
+// Stores text, making the key as needed.
 void putText(HKEY root, const std::string& key, const std::string& name, const std::string& text);
 
 // A value as a line of text: sz "143\0", dword 1, type 3: 01 02, or absent.

@@ -270,9 +270,10 @@ void checkOverrides(const Scenario& s, Registry& registry, const std::string& dr
     HelpBook book(s.family, text(driverKey));
     book.findOverrides(registry, environment);
     for (const layout::Control& c : layout::controls()) {
+        // Where the tooltip cannot wrap, one line must fit a 640-pixel screen, whatever the sources hold.
         const Text tip = book.help(c.name, true);
-        PROPERTY("a one-line tip holds no control character",
-                 std::none_of(tip.c_str(), tip.c_str() + tip.size(), [](char ch) { return static_cast<unsigned char>(ch) < 0x20; }));
+        PROPERTY("a one-line tip fits 100 characters and holds no control character",
+                 tip.size() <= 100 && std::none_of(tip.c_str(), tip.c_str() + tip.size(), [](char ch) { return static_cast<unsigned char>(ch) < 0x20; }));
         static_cast<void>(book.help(c.name, false));
         const ControlHelp* row = helpRows().find(c.name);
         const bool glide = row && row->glideValue && (c.kind == layout::Kind::CheckBox || c.kind == layout::Kind::Frame);
