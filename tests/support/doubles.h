@@ -2,6 +2,7 @@
 // What the unit tests put in place of the registry and the window: a registry
 // in memory that records every operation and fails on demand, and the
 // window's controls in memory, each known by its name, able to refuse.
+#include <cctype>
 #include <functional>
 #include <map>
 #include <optional>
@@ -18,6 +19,7 @@
 
 namespace velmora {
 
+// Names are compared as the system compares them, without regard to case.
 class MemoryStore : public RegistryStore {
 public:
     enum class Op { Read, Write, Remove };
@@ -26,29 +28,75 @@ public:
         std::int32_t hive;
         std::string key, name;
     };
-
-    Status read(std::int32_t hive, const Text& key, const Text& name, StoredValue& out) override;
-    Status write(std::int32_t hive, const Text& key, const Text& name, const StoredValue& v) override;
-    Status remove(std::int32_t hive, const Text& key, const Text& name) override;
-    Status subkeys(std::int32_t hive, const Text& key, Vec<Text>& names) override;
-    bool hasKey(std::int32_t hive, const Text& key) override;
-
     // Every operation, in order. An operation for which `fails` answers true
     // (given its index in `calls`) fails and changes nothing.
     std::vector<Call> calls;
     std::function<bool(std::size_t index, const Call&)> fails;
 
-    // Names are compared as the system compares them, without regard to case.
     using Place = std::tuple<std::int32_t, std::string, std::string>;
-    static Place place(std::int32_t hive, const std::string& key, const std::string& name);
+    static Place place(std::int32_t hive, const std::string& key, const std::string& name)
+    {
+        Place p{hive, key, name};
+        for (std::string* s : {&std::get<1>(p), &std::get<2>(p)})
+            for (char& c : *s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return p;
+    }
     std::map<Place, StoredValue> values;
     std::set<std::pair<std::int32_t, std::string>> keys;  // a key's parents are keys too
-    void createKey(std::int32_t hive, const std::string& key);
-    void set(std::int32_t hive, const std::string& key, const std::string& name, const StoredValue& v);
-    std::optional<StoredValue> get(std::int32_t hive, const std::string& key, const std::string& name) const;
+
+    Status read(std::int32_t hive, const Text& key, const Text& name, StoredValue& out) override
+    {
+        VELMORA_TRY(counted(Op::Read, hive, key, name));
+        const auto v = get(hive, str(key), str(name));
+        if (!v) return registryError(2, "The system cannot find the file specified.");
+        return out = *v, Status();
+    }
+    Status write(std::int32_t hive, const Text& key, const Text& name, const StoredValue& v) override
+    {
+        VELMORA_TRY(counted(Op::Write, hive, key, name));
+        return set(hive, str(key), str(name), v), Status();
+    }
+    Status remove(std::int32_t hive, const Text& key, const Text& name) override
+    {
+        VELMORA_TRY(counted(Op::Remove, hive, key, name));
+        return values.erase(place(hive, str(key), str(name))), Status();
+    }
+    Status subkeys(std::int32_t hive, const Text& key, Vec<Text>& names) override
+    {
+        if (!hasKey(hive, key)) return registryError(2, "The system cannot find the file specified.");
+        const std::string parent = std::get<1>(place(hive, str(key), "")) + "\\";
+        names.clear();
+        for (const auto& [h, k] : keys)
+            if (h == hive && k.rfind(parent, 0) == 0 && k.find('\\', parent.size()) == std::string::npos)
+                names.push_back(text(k.substr(parent.size())));
+        return {};
+    }
+    bool hasKey(std::int32_t hive, const Text& key) override { return keys.count({hive, std::get<1>(place(hive, str(key), ""))}); }
+
+    void createKey(std::int32_t hive, const std::string& key)
+    {
+        for (std::size_t end = key.find('\\'); end != std::string::npos; end = key.find('\\', end + 1))
+            keys.insert({hive, std::get<1>(place(hive, key.substr(0, end), ""))});
+        keys.insert({hive, std::get<1>(place(hive, key, ""))});
+    }
+    void set(std::int32_t hive, const std::string& key, const std::string& name, const StoredValue& v)
+    {
+        createKey(hive, key);
+        values[place(hive, key, name)] = v;
+    }
+    std::optional<StoredValue> get(std::int32_t hive, const std::string& key, const std::string& name) const
+    {
+        const auto it = values.find(place(hive, key, name));
+        return it == values.end() ? std::nullopt : std::optional<StoredValue>(it->second);
+    }
 
 private:
-    Status counted(Op op, std::int32_t hive, const Text& key, const Text& name);
+    Status counted(Op op, std::int32_t hive, const Text& key, const Text& name)
+    {
+        calls.push_back({op, hive, str(key), str(name)});
+        const bool failing = fails && fails(calls.size() - 1, calls.back());
+        return failing ? registryError(31, "A device attached to the system is not functioning.") : Status();
+    }
 };
 
 // A program's environment in memory; names ignore case, as on Windows.
