@@ -87,7 +87,6 @@ struct Scenario {
     bool applyTwice = false, toolExists = false, toolStarts = false;
     std::vector<Failing> failing;
     std::string refusing;  // a control that refuses every change during the load
-    MemoryStore registry;
     std::map<std::string, std::string> environment;
     std::vector<std::pair<std::uint8_t, std::uint8_t>> actions;  // what, with what
 };
@@ -129,7 +128,7 @@ void decodeEntry(Reader& r, MemoryStore& registry)
     registry.set(hive, key, name, v);
 }
 
-void decode(Reader& r, Scenario& s)
+void decode(Reader& r, Scenario& s, MemoryStore& registry)
 {
     const std::uint8_t flags = r.byte();
     s.separator = flags & 1 ? ',' : '.';
@@ -144,7 +143,7 @@ void decode(Reader& r, Scenario& s)
         s.refusing = std::next(all.begin(), (b - 1) % all.size())->first;
     }
     // Few enough records that the driver key lookup stays quick.
-    for (int n = r.byte() % 48; n > 0; --n) decodeEntry(r, s.registry);
+    for (int n = r.byte() % 48; n > 0; --n) decodeEntry(r, registry);
     for (int n = r.byte() % 8; n > 0; --n) {
         std::string name = r.word();
         s.environment[name] = r.word();
@@ -385,13 +384,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     Reader r{data, size};
     Scenario s;
-    decode(r, s);
     Registry registry;
-    registry.values = s.registry.values, registry.keys = s.registry.keys;
+    decode(r, s, registry);
     registry.fails = [&s](std::size_t call, const MemoryStore::Call&) { return fails(s, call); };
 
     const std::string key = str(findDriverKey(registry));
-    PROPERTY("the lookup takes Display\\0000 or an existing driver key that a Voodoo3's record names", aKeyTheRecordsName(s.registry, key));
+    PROPERTY("the lookup takes Display\\0000 or an existing driver key that a Voodoo3's record names", aKeyTheRecordsName(registry, key));
     registry.setDriverKey(key);
 
     RegEdit regEdit(registry);
