@@ -12,7 +12,6 @@ namespace e2e {
 // Spelt out apart from the program's own constants: a slip is not repeated.
 inline const std::string kClass = "System\\CurrentControlSet\\Services\\Class\\Display";
 inline const std::string kDriver = kClass + "\\0000";
-inline const std::string kAdapter = kDriver + "\\shellex\\PropertySheetHandlers\\Edge Information\\Data\\Adapter";
 inline const std::string kDefault = kDriver + "\\DEFAULT";
 inline const std::string kD3D = kDriver + "\\D3D";
 inline const std::string kGlide = kDriver + "\\Glide";

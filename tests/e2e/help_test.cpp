@@ -71,24 +71,9 @@ TEST_F(HelpTest, TheEnvironmentAndTheUsersGlideKeyMarkTheirBoxesAndTheTipNamesTh
     // A frame's tip shows over the frame itself, where the mouse passes through to the page.
     EXPECT_TRUE(has(app.tipOf("Frame7"), "The filter of the card's video output"));
     EXPECT_TRUE(has(app.tipOf("Option12"), "Stores 3: Glide subtracts its dither when blending."));
+    EXPECT_TRUE(has(app.tipOf("Command1"), "Stores the settings of every tab"));
 
     // Shown, never removed: Apply writes what it always wrote.
     app.click("Command1");
     EXPECT_EQ(exportKeys(), before);
-}
-
-// An empty registry shows "Default": Apply then leaves the clock unset, so a
-// card runs at its own clock; a moved slider is stored.
-TEST_F(HelpTest, AnUnsetClockStaysUnsetUntilTheSliderMoves)
-{
-    App app;
-    EXPECT_EQ(app.text("Label23"), "Default");
-    EXPECT_TRUE(has(app.tipOf("Frame1"), "What the display driver records about the card."));
-    EXPECT_TRUE(has(app.tipOf("Command1"), "Stores the settings of every tab"));
-    app.click("Command1");
-    EXPECT_EQ(stored(LM, kDefault, "Grxclock"), "absent");
-    EXPECT_EQ(stored(LM, kDefault, "CheckClk"), dword(1));
-    app.key("Slider1", VK_RIGHT);
-    app.click("Command1");
-    EXPECT_EQ(stored(LM, kDefault, "Grxclock"), sz("144"));
 }

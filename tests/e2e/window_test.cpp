@@ -1,7 +1,7 @@
 // The real main window under Wine: what a user sees it load, what "Apply"
-// writes and what "Exit" and closing leave alone, the slider, the keyboard
-// and its focus, each tab at this screen's DPI with nothing cut off, and data
-// that no driver writes.
+// writes and what "Exit" and closing leave alone, an unset clock and the
+// slider, the keyboard and its focus, each tab at this screen's DPI with
+// nothing cut off, and data that no driver writes.
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
@@ -106,9 +106,16 @@ TEST_F(WindowTest, ExitAndClosingWriteNothing)
     EXPECT_EQ(exportKeys(), before);
 }
 
-TEST_F(WindowTest, SliderMovesByOneOrFiveWithinItsRangeAndItsLabelFollows)
+// An empty registry shows "Default" and Apply leaves the clock unset, so that
+// a card runs at its own clock, until the slider moves: by one or five within
+// its range, its label following.
+TEST_F(WindowTest, AnUnsetClockStaysUnsetUntilTheSliderMovesByOneOrFiveWithinItsRange)
 {
     App app;
+    EXPECT_EQ(app.text("Label23"), "Default");
+    app.click("Command1");
+    EXPECT_EQ(stored(LM, kDefault, "Grxclock"), "absent");
+    EXPECT_EQ(stored(LM, kDefault, "CheckClk"), dword(1));
     const std::pair<WPARAM, const char*> moves[] = {{VK_RIGHT, "144"}, {VK_NEXT, "149"}, {VK_LEFT, "148"},
                                                     {VK_HOME, "143"},  {VK_LEFT, "143"}, {VK_END, "250"},
                                                     {VK_RIGHT, "250"}};

@@ -39,9 +39,6 @@ inline std::string keyOf(const Setting& s, const std::string& driverKey)
     return s.hive == hive::LocalMachine ? driverKey + s.key : s.key;
 }
 
-// The clock Apply may store: the slider's range.
-constexpr int kLowestClock = 143, kHighestClock = 250;
-
 namespace facts {
 constexpr std::int32_t LM = hive::LocalMachine, CC = hive::CurrentConfig;
 const std::string kAdapter = "\\shellex\\PropertySheetHandlers\\Edge Information\\Data\\Adapter";
