@@ -1,5 +1,7 @@
 // Stands in for the System Information tool: appends one line to the file
 // VELMORA_STANDIN_LOG names, its own path and the show state it was given.
+// The test reads that file meanwhile, so it is opened shared: else a start
+// while the test reads it is lost.
 #include <windows.h>
 
 #include <string>
@@ -13,7 +15,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     const int show = (si.dwFlags & STARTF_USESHOWWINDOW) ? si.wShowWindow : -1;
     const std::string line = std::string(self, GetModuleFileNameA(nullptr, self, sizeof self)) + "|" + std::to_string(show) + "\r\n";
     HANDLE f = GetEnvironmentVariableA("VELMORA_STANDIN_LOG", log, sizeof log)
-                   ? CreateFileA(log, FILE_APPEND_DATA, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)
+                   ? CreateFileA(log, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)
                    : INVALID_HANDLE_VALUE;
     DWORD written = 0;
     const bool ok = f != INVALID_HANDLE_VALUE && WriteFile(f, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
