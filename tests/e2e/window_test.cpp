@@ -186,15 +186,3 @@ TEST_F(WindowTest, AValueLabelHoldsATextWithATabAndALineBreakAndAMegabyteWhole)
     for (const char* label : {"Label12", "Label14", "Label15"}) EXPECT_TRUE(app.text(label) == body) << label;
     EXPECT_EQ(app.slider(), 180);
 }
-
-// The prefix is set up as the test command says for this run, so that the
-// Windows 98 run and the 120 DPI run cannot quietly test the defaults.
-TEST(RunSettings, WindowsReportsTheVersionAndTheScreenTheDpiThisRunAskedFor)
-{
-    char windows[8] = {}, dpi[8] = "96";
-    GetEnvironmentVariableA("VELMORA_WINDOWS", windows, sizeof windows);
-    GetEnvironmentVariableA("VELMORA_DPI", dpi, sizeof dpi);
-    // The top bit is how programs tell Windows 9x apart; 4.10 is Windows 98.
-    EXPECT_EQ(GetVersion() & 0x8000FFFFu, std::string(windows) == "98" ? 0x80000A04u : GetVersion() & 0xFFFFu);
-    EXPECT_EQ(velmora::screenDpi(), std::stoi(dpi));
-}
