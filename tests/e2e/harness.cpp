@@ -227,14 +227,18 @@ DWORD App::waitExit()
 
 std::string App::tipOf(const char* name, HWND* tip) const
 {
-    SetCursorPos(0, 0);  // the last tip goes away
-    Sleep(200);
+    // The last tip goes away first: while it shows, its text would be taken for the next one's.
+    SetCursorPos(0, 0);
+    waitUntil([&] { return !findWindow(pid(), nullptr, TOOLTIPS_CLASSA); }, 5000);
     RECT r;
     GetWindowRect(control(name), &r);
     // Near the left edge: inside a frame, that is the frame's own, not an option's.
-    SetCursorPos(std::min(r.left + 8, (r.left + r.right) / 2), (r.top + r.bottom) / 2);
+    const POINT at = {std::min(r.left + 8, (r.left + r.right) / 2), (r.top + r.bottom) / 2};
     std::string text;
+    int polls = 0;
     waitUntil([&] {
+        // A user moves the mouse a little when no tip comes: under Wine a move is now and then not seen.
+        if (polls++ % 20 == 0) SetCursorPos(at.x + polls / 20 % 2, at.y);
         HWND shown = findWindow(pid(), nullptr, TOOLTIPS_CLASSA);
         if (!shown) return false;
         text = windowText(shown);
