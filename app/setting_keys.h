@@ -4,9 +4,18 @@
 // at start (driver/driver_key.h).
 #include <cstdint>
 
+#include "driver/glide_overrides.h"
 #include "registry/store.h"
 
 namespace velmora {
+
+// The values of the Overclock, DirectX Options and Windows Options tabs.
+inline constexpr char kGrxclock[] = "Grxclock";
+inline constexpr char kCheckClk[] = "CheckClk";
+inline constexpr char kD3DSwapInterval[] = "SSTH3_SWAPINTERVAL";
+inline constexpr char kAntiAlias[] = "SSTH3_ANTIALIAS";
+inline constexpr char kAdvanced[] = "Advanced";
+inline constexpr char kRefreshRate[] = "RefreshRate";
 
 // Both names stand under the Direct3D key and under the Glide key, as separate values.
 inline constexpr char kOverlayModeName[] = "SSTH3_OVERLAYMODE";
@@ -35,5 +44,12 @@ struct SettingKey {
         return key;
     }
 };
+
+// The keys of the four settings tabs: three below the driver key, and the
+// Windows display settings of the current hardware profile.
+inline constexpr SettingKey kClockKey{hive::LocalMachine, nullptr, "DEFAULT"};
+inline constexpr SettingKey kDirect3DKey{hive::LocalMachine, nullptr, "D3D"};
+inline constexpr SettingKey kGlideOptionsKey{hive::LocalMachine, nullptr, kGlideSubkey};
+inline constexpr SettingKey kDesktopKey{hive::CurrentConfig, "Display\\Settings"};
 
 }  // namespace velmora

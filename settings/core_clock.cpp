@@ -3,18 +3,11 @@
 #include "app/form1.h"
 
 namespace velmora {
-namespace {
 
-constexpr SettingKey kDefault{hive::LocalMachine, nullptr, "DEFAULT"};
-constexpr char kGrxclock[] = "Grxclock";
-constexpr char kCheckClk[] = "CheckClk";
+Status Form1::Grxclock() { return loadClock(kClockKey, kGrxclock, ui_.Label23, ui_.Slider1); }
+Status Form1::Checkclk() { return loadNumber(kClockKey, kCheckClk, ui_.Check1, CheckBox::Checked); }
 
-}  // namespace
-
-Status Form1::Grxclock() { return loadClock(kDefault, kGrxclock, ui_.Label23, ui_.Slider1); }
-Status Form1::Checkclk() { return loadNumber(kDefault, kCheckClk, ui_.Check1, CheckBox::Checked); }
-
-Status Form1::process1() { return writeClock(kDefault, kGrxclock, ui_.Label23, ui_.Slider1); }
-Status Form1::process2() { return writeFlag(kDefault, kCheckClk, ui_.Check1, kStoredAsDword); }
+Status Form1::process1() { return writeClock(kClockKey, kGrxclock, ui_.Label23, ui_.Slider1); }
+Status Form1::process2() { return writeFlag(kClockKey, kCheckClk, ui_.Check1, kStoredAsDword); }
 
 }  // namespace velmora

@@ -7,7 +7,7 @@
 namespace velmora {
 namespace {
 
-constexpr SettingKey kGlide{hive::LocalMachine, nullptr, kGlideSubkey};
+constexpr const SettingKey& kGlide = kGlideOptionsKey;
 
 }  // namespace
 
