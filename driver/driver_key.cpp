@@ -114,12 +114,15 @@ Text driverKey(int number)
     return Text(kClassKey) + "\\Display\\" + digits;
 }
 
-Text findDriverKey(RegistryStore& registry)
+Text findDriverKey(RegistryStore& registry, DriverKeyFound* how)
 {
     BoundedStore store(registry);
+    DriverKeyFound found = DriverKeyFound::Present;
     int number = presentDriver(store);
-    if (number == kNone) number = recordedDriver(store);
-    return driverKey(number == kNone ? 0 : number);
+    if (number == kNone) found = DriverKeyFound::Recorded, number = recordedDriver(store);
+    if (number == kNone) found = DriverKeyFound::First, number = 0;
+    if (how) *how = found;
+    return driverKey(number);
 }
 
 }  // namespace velmora

@@ -18,7 +18,9 @@ Text driverKey(int number);
 // HKLM "Enum\PCI", the lowest number first; else Display\0000. A record that
 // is unreadable, malformed or names no existing display driver key does not
 // count: this never fails. It reads at most 4096 records in all (names listed
-// and values read), and then keeps what it found.
-Text findDriverKey(RegistryStore& store);
+// and values read), and then keeps what it found. `how`, where given, says
+// which of the three it was.
+enum class DriverKeyFound { Present, Recorded, First };
+Text findDriverKey(RegistryStore& store, DriverKeyFound* how = nullptr);
 
 }  // namespace velmora

@@ -31,29 +31,32 @@ TEST(DriverKey, APresentVoodoo3ThenARecordedOneTheLowestFirstElseTheFirstKey)
         const char* name;
         std::function<void(MemoryStore&)> arrange;
         const char* key;
+        DriverKeyFound how;
     } cases[] = {
-        {"nothing recorded", [](MemoryStore&) {}, "0000"},
-        {"recorded", [](MemoryStore& s) { record(s, kVoodoo3.substr(5) + "\\BUS_01&DEV_00&FUNC_00", storedText("Display\\0001")); }, "0001"},
+        {"nothing recorded", [](MemoryStore&) {}, "0000", DriverKeyFound::First},
+        {"recorded", [](MemoryStore& s) { record(s, kVoodoo3.substr(5) + "\\BUS_01&DEV_00&FUNC_00", storedText("Display\\0001")); }, "0001", DriverKeyFound::Recorded},
         {"two recorded, any case", [](MemoryStore& s) {
              record(s, kVoodoo3.substr(5) + "\\BUS_01&DEV_00&FUNC_00", storedText("Display\\0003"));
              record(s, "pci\\ven_121a&dev_0005\\BUS_02", storedText("DISPLAY\\0002"));
-         }, "0002"},
+         }, "0002", DriverKeyFound::Recorded},
         {"present before recorded", [](MemoryStore& s) {
              record(s, "PCI\\VEN_121A&DEV_0005\\A", storedText("Display\\0001"));
              record(s, "PCI\\VEN_121A&DEV_0005&SUBSYS_1\\B", storedText("Display\\0003"));
              s.set(DD, "Config Manager\\Enum\\C1A2B3C4", "HardWareKey", storedText("PCI\\VEN_121A&DEV_0005&SUBSYS_1\\B"));
-         }, "0003"},
+         }, "0003", DriverKeyFound::Present},
         {"present, its key gone: recorded", [](MemoryStore& s) {
              record(s, "PCI\\VEN_121A&DEV_0005\\A", storedText("Display\\0001"));
              record(s, "PCI\\VEN_121A&DEV_0005\\B", storedText("Display\\0007"));
              s.set(DD, "Config Manager\\Enum\\1", "HardWareKey", storedText("PCI\\VEN_121A&DEV_0005\\B"));
-         }, "0001"},
+         }, "0001", DriverKeyFound::Recorded},
     };
     for (const auto& c : cases) {
         MemoryStore s;
         for (const char* n : {"0000", "0001", "0002", "0003"}) s.createKey(LM, kDisplay + n);
         c.arrange(s);
-        EXPECT_EQ(findDriverKey(s), text(kDisplay + c.key)) << c.name;
+        DriverKeyFound how;
+        EXPECT_EQ(findDriverKey(s, &how), text(kDisplay + c.key)) << c.name;
+        EXPECT_EQ(how, c.how) << c.name;
     }
 }
 
