@@ -146,4 +146,13 @@ Text HelpBook::help(const char* control, bool oneLine) const
     return text;
 }
 
+Text HelpBook::glideNote(const char* control) const
+{
+    const ControlHelp* row = helpRows().find(control);
+    if (!row || !row->glideValue) return {};
+    const GlideOverride* o = overrideOf(*row);
+    const Text note = o ? overrideNote(*o, row->glideValue, false) : Text();
+    return note.empty() && family_ == WindowsFamily::NT ? Text(kOnNT) : note;
+}
+
 }  // namespace velmora

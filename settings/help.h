@@ -45,6 +45,11 @@ public:
     // The control's tip: several lines where the tooltip wraps; where it
     // shows one line only, the line that matters most. Empty without help.
     Text help(const char* control, bool oneLine) const;
+    // What Glide takes for the control's Glide value instead of Velmora's,
+    // in the tip's words: the source it reads first, or on the NT family
+    // that it does not read Velmora's value at all. Empty where Velmora's
+    // value is what Glide reads, and for a control without a Glide value.
+    Text glideNote(const char* control) const;
 
 private:
     const GlideOverride* overrideOf(const ControlHelp& row) const;
