@@ -3,12 +3,14 @@
 // lives, which control shows it, its codes, its fallback and how Apply
 // stores it. The unit tests and the scenario fuzz target both judge the
 // program against this one statement of its behaviour.
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "app/layout.h"
 #include "registry/store.h"
 #include "tests/support/std_text.h"
 
@@ -115,6 +117,25 @@ inline std::optional<StoredValue> applied(const Setting& s, const View& v, const
             if (v.at(option) == "1") return storedText(code);
     }
     return before;
+}
+
+// The report names a setting once, in a line of its own: its caption (the
+// clock's is its label's) and where it lives.
+inline std::string reportHeading(const Setting& s)
+{
+    std::string caption = layout::get(s.shape == Shape::Clock ? "Label22" : s.control).caption;
+    caption.erase(caption.find_last_not_of(" :") + 1);
+    return "  " + caption + " (" + (s.hive == hive::LocalMachine ? s.key.substr(1) : "HKCC\\" + s.key) + "\\" + s.name + ")";
+}
+
+// Every line of a report: at most 72 printable ASCII characters, then CR LF.
+inline bool keepsTheLineRule(const std::string& report)
+{
+    std::size_t start = 0;
+    for (std::size_t end; (end = report.find("\r\n", start)) != std::string::npos; start = end + 2)
+        if (end - start > 72 || std::any_of(report.begin() + start, report.begin() + end, [](char c) { return c < 0x20 || c > 0x7E; }))
+            return false;
+    return start == report.size();
 }
 
 }  // namespace velmora
