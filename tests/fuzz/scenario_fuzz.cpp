@@ -13,6 +13,7 @@
 #include "app/form1.h"
 #include "app/layout.h"
 #include "settings/help.h"
+#include "settings/report.h"
 #include "tests/support/doubles.h"
 #include "tests/support/setting_facts.h"
 
@@ -293,6 +294,27 @@ void checkOverrides(const Scenario& s, Registry& registry, const std::string& dr
     }
 }
 
+// The report over any registry: every line within the rule, every setting
+// named once; and right after an Apply that nothing failed, nothing left to apply.
+void checkReport(const Scenario& s, Registry& registry, const std::string& key, MemoryForm1Controls& ui, bool applied)
+{
+    MemoryEnvironment environment;
+    environment.vars = s.environment;
+    HelpBook book(s.family, text(key));
+    book.findOverrides(registry, environment);
+    const std::string report = str(buildReport({"1.40", {s.family, 4, 10, 2222}, {2000, 1, 1}, text(key), DriverKeyFound::First},
+                                               registry, ui.controls(), book));
+    PROPERTY("every line of the report is at most 72 printable ASCII characters and ends in CR LF", keepsTheLineRule(report));
+    for (const Setting& setting : settings()) {
+        std::size_t named = 0;
+        for (std::size_t at = 0; setting.shape != Shape::Text && (at = report.find("\r\n" + reportHeading(setting) + "\r\n", at)) != std::string::npos; ++at) ++named;
+        PROPERTY("the report names every setting once", setting.shape == Shape::Text || named == 1);
+    }
+    if (applied && s.failing.empty())
+        PROPERTY("after Apply the report has nothing left to apply",
+                 report.find("Not yet applied: none\r\n") != std::string::npos && report.find("    Not yet applied") == std::string::npos);
+}
+
 // A user's click, option or slider key, as the window passes it on: a box
 // toggles, an option is selected, the slider moves by a key or a drag.
 void act(std::uint8_t what, std::uint8_t with, MemoryForm1Controls& ui, Form1& form)
@@ -406,8 +428,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     checkOverrides(s, registry, key);
     for (const auto& [what, with] : s.actions) act(what, with, ui, form);
+    checkReport(s, registry, key, ui, false);
     apply(registry, form, ui.view());
     if (s.applyTwice) apply(registry, form, ui.view());
+    checkReport(s, registry, key, ui, true);
 
     // Loading again what Apply wrote, and applying it, changes no byte.
     if (s.failing.empty() && s.refusing.empty()) {
