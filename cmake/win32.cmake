@@ -49,6 +49,9 @@ add_executable(Velmcfg WIN32
   app/win32/main_window.cpp
   app/win32/win32_controls.cpp
   app/win32/help_tips.cpp
+  app/win32/help_popup.cpp
+  app/win32/keyboard.cpp
+  app/win32/clipboard.cpp
   app/win32/report.cpp
   about/win32/about_dialog.cpp
   about/win32/win32_sysinfo.cpp

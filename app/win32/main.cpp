@@ -40,6 +40,7 @@ int run(HINSTANCE instance, int show)
 
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (window.preTranslate(msg)) continue;
         if (HWND about = velmora::aboutWindow(); about && IsDialogMessageA(about, &msg)) continue;
         if (IsDialogMessageA(window.hwnd(), &msg)) continue;
         TranslateMessage(&msg);

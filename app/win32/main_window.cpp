@@ -13,6 +13,7 @@ namespace {
 
 const char kMainClass[] = "VelmoraForm1";
 const char kPageClass[] = "VelmoraTabPage";
+constexpr UINT kCopyReport = 0x0010;  // a system menu command: below SC_SIZE, low four bits clear
 
 const char* kindClass(layout::Kind k)
 {
@@ -98,9 +99,13 @@ Status MainWindow::create(HINSTANCE instance)
     VELMORA_TRY(createControls());
 
     controls_ = std::make_unique<Win32Form1Controls>(*this);
-    const Text driverKey = findDriverKey(store_);
-    form_ = std::make_unique<Form1>(regEdit_, controls_->controls(), userDecimalSeparator(), driverKey);
-    help_ = std::make_unique<HelpBook>(windowsFamily(), driverKey);
+    driverKey_ = findDriverKey(store_, &driverKeyFound_);
+    form_ = std::make_unique<Form1>(regEdit_, controls_->controls(), userDecimalSeparator(), driverKey_);
+    help_ = std::make_unique<HelpBook>(windowsFamily(), driverKey_);
+    popup_.create(instance_, hwnd_, regular_.get(), dpi_);
+    HMENU menu = GetSystemMenu(hwnd_, FALSE);
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, kCopyReport, "Co&py Report\tCtrl+C");
     return {};
 }
 
@@ -222,8 +227,9 @@ void MainWindow::show(int showCommand)
     SetFocus(tab_);
 }
 
-void MainWindow::showTab(int tab)
+void MainWindow::selectTab(int tab)
 {
+    if (SendMessageA(tab_, TCM_GETCURSEL, 0, 0) != tab) SendMessageA(tab_, TCM_SETCURSEL, static_cast<WPARAM>(tab), 0);
     for (int i = 0; i < layout::kTabCount; ++i) ShowWindow(pages_[i], i == tab ? SW_SHOW : SW_HIDE);
 }
 
@@ -266,7 +272,7 @@ LRESULT MainWindow::handle(UINT m, WPARAM w, LPARAM l)
     case WM_NOTIFY: {
         const auto* n = reinterpret_cast<const NMHDR*>(l);
         if (n->hwndFrom == tab_ && n->code == TCN_SELCHANGE)
-            showTab(static_cast<int>(SendMessageA(tab_, TCM_GETCURSEL, 0, 0)));
+            selectTab(static_cast<int>(SendMessageA(tab_, TCM_GETCURSEL, 0, 0)));
         return 0;
     }
     case WM_CTLCOLORSTATIC:
@@ -277,11 +283,19 @@ LRESULT MainWindow::handle(UINT m, WPARAM w, LPARAM l)
             (c->foreColor != layout::kButtonText || help_->marked(c->name)))
             return colorFor(*c, reinterpret_cast<HDC>(w));
         break;
+    // F1, which Windows sends from the focused control up to here.
+    case WM_HELP: showHelpFor(static_cast<HWND>(reinterpret_cast<const HELPINFO*>(l)->hItemHandle)); return TRUE;
+    case WM_SYSCOMMAND:  // "Copy Report"; the system's own commands go on
+        if ((w & 0xFFF0) != kCopyReport) break;
+        copyReport();
+        return 0;
     // As a dialog box does: the control that had the focus when the window
     // was left has it again when the window is active again (and restored),
-    // else the first tab stop; the window itself takes no keys.
+    // else the first tab stop; the window itself takes no keys. The help
+    // pop-up goes with the activation.
     case WM_ACTIVATE:
         if (LOWORD(w) == WA_INACTIVE) {
+            popup_.hide();
             HWND f = GetFocus();
             focus_ = f && IsChild(hwnd_, f) ? f : nullptr;
         }

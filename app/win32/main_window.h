@@ -9,6 +9,7 @@
 #include "app/form1_controls.h"
 #include "app/layout.h"
 #include "app/win32/gdi.h"
+#include "app/win32/help_popup.h"
 #include "app/win32/win32_controls.h"
 #include "registry/regedit.h"
 #include "registry/win32_store.h"
@@ -32,6 +33,10 @@ public:
     void showHelp();
     void show(int showCommand);
     HWND hwnd() const { return hwnd_; }
+    // Every message of the program passes here before the dialog manager:
+    // the keys of keyboard.cpp, and what closes the help pop-up. True when
+    // the message was taken.
+    bool preTranslate(const MSG& m);
 
     // What the control set is made from (see Form1ControlSet).
     LabelWindow label(const char* name) const;
@@ -51,7 +56,11 @@ private:
     HWND windowOf(const char* name) const;
     const layout::Control* rowOf(HWND control) const;
     void onCommand(int id, int code);
-    void showTab(int tab);
+    // The one way a tab is shown: by the mouse, the tab row's keys or Ctrl+Tab.
+    void selectTab(int tab);
+    void stepTab(int step);         // keyboard.cpp
+    void showHelpFor(HWND item);    // keyboard.cpp
+    void copyReport();              // clipboard.cpp
     LRESULT colorFor(const layout::Control& c, HDC dc);
 
     HINSTANCE instance_ = nullptr;
@@ -69,6 +78,9 @@ private:
     std::unique_ptr<Win32Form1Controls> controls_;
     std::unique_ptr<Form1> form_;
     std::unique_ptr<HelpBook> help_;
+    Text driverKey_;
+    DriverKeyFound driverKeyFound_ = DriverKeyFound::First;
+    HelpPopup popup_;
 };
 
 }  // namespace velmora

@@ -197,6 +197,36 @@ HWND App::control(const char* name) const
 std::string App::text(const char* name) const { return windowText(control(name)); }
 int App::checked(const char* name) const { return static_cast<int>(SendMessageA(control(name), BM_GETCHECK, 0, 0)); }
 void App::click(const char* name) const { SendMessageA(control(name), BM_CLICK, 0, 0); }
+int App::tab() const { return static_cast<int>(SendMessageA(control("SSTab1"), TCM_GETCURSEL, 0, 0)); }
+
+void App::activate() const
+{
+    SetForegroundWindow(window_);
+    waitUntil([&] { return GetForegroundWindow() == window_; });
+}
+
+void press(const std::vector<WORD>& keys)
+{
+    auto send = [](WORD vk, DWORD up) {
+        const bool extended = vk == VK_PRIOR || vk == VK_NEXT;
+        keybd_event(static_cast<BYTE>(vk), static_cast<BYTE>(MapVirtualKeyA(vk, 0)), up | (extended ? KEYEVENTF_EXTENDEDKEY : 0), 0);
+    };
+    for (WORD vk : keys) send(vk, 0);
+    for (auto vk = keys.rbegin(); vk != keys.rend(); ++vk) send(*vk, KEYEVENTF_KEYUP);
+}
+
+std::string clipboardText()
+{
+    std::string text;
+    if (!waitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 2000)) return text;
+    if (HANDLE h = GetClipboardData(CF_TEXT)) {
+        text = static_cast<const char*>(GlobalLock(h));
+        GlobalUnlock(h);
+    }
+    CloseClipboard();
+    return text;
+}
+
 int App::slider() const { return static_cast<int>(SendMessageA(control("Slider1"), TBM_GETPOS, 0, 0)); }
 
 HWND App::focus() const

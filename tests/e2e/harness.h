@@ -35,6 +35,11 @@ std::vector<std::string> exportKeys();
 bool waitUntil(const std::function<bool()>& done, DWORD ms = 10000);
 std::string besideThis(const std::string& file);  // a file in this program's folder
 
+// Real keystrokes to the foreground window, as a user types them: the keys
+// go down in order and up in reverse ({VK_CONTROL, VK_TAB} is Ctrl+Tab).
+void press(const std::vector<WORD>& keys);
+std::string clipboardText();  // CF_TEXT, "" when there is none
+
 // Velmcfg.exe beside this driver, running until close() or destruction.
 class App {
 public:
@@ -51,6 +56,8 @@ public:
     void click(const char* name) const;  // a press, handled before this returns
     void key(const char* name, WPARAM virtualKey) const;
     int slider() const;
+    int tab() const;        // the tab shown
+    void activate() const;  // in the foreground, so that it takes the keys pressed
     HWND focus() const;  // the window that has the keyboard focus in the program
     // Saves what the screen shows of a window as a 24-bit BMP in VELMORA_SHOTS, if set.
     static void screenshot(HWND window, const std::string& name);
