@@ -1,10 +1,10 @@
 // The report a user pastes into a support thread, whole: compared with the
 // expected texts in tests/fixtures/reports (VELMORA_UPDATE_EXPECTED=1
 // rewrites them after a deliberate change), and for any data held to its
-// line rule and to naming every setting once.
+// line rule and a size to paste. That it names every setting once, and only
+// reads, the scenario fuzz target checks for any registry.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
 #include <sstream>
 
@@ -14,86 +14,56 @@
 
 using namespace velmora;
 
-namespace {
-
-constexpr std::int32_t LM = hive::LocalMachine, CU = hive::CurrentUser;
-const std::string kDriver = "System\\CurrentControlSet\\Services\\Class\\Display\\0000";
-const std::string kHuge(std::size_t{1} << 20, 'x');
-
-struct Machine {
-    MemoryStore store;
-    MemoryEnvironment environment;
-};
-
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-}  // namespace
-
 TEST(Report, SaysWhatTheWindowAndTheTipsSayInLinesAnyNewsreaderKeeps)
 {
+    const std::string glide = "System\\CurrentControlSet\\Services\\Class\\Display\\0000\\Glide", huge(1 << 20, 'x');
     const WindowsVersion win98{WindowsFamily::Win9x, 4, 10, 2222}, xp{WindowsFamily::NT, 5, 1, 2600};
+    using Arrange = std::function<void(MemoryStore&, MemoryEnvironment&)>;
     const struct {
         const char* expected;  // under tests/fixtures/reports; none: the rules alone
         WindowsVersion windows;
-        std::function<void(Machine&)> arrange;
-        std::function<void(MemoryForm1Controls&, Form1&)> act;  // what the user changed since the start
+        Arrange arrange;  // on the demo registry; none: an empty one
+        std::vector<std::pair<const char*, std::string>> changes;  // the user's since the start
     } cases[] = {
-        {"demo.txt", win98, [](Machine&) {}, nullptr},
-        {"empty.txt", xp, nullptr, nullptr},
-        {"overrides.txt", win98,
-         [](Machine& m) {
-             m.environment.vars["FX_GLIDE_SWAPINTERVAL"] = "1";
-             m.store.set(CU, kDriver + "\\Glide", "FX_GLIDE_NO_SPLASH", storedText("0"));
-             m.store.set(CU, kDriver + "\\Glide", "SSTH3_ALPHADITHERMODE", storedText("2"));
-             m.store.set(LM, kDriver + "\\Glide", "FX_GLIDE_ALLOC_COLOR", storedDword(3));
-         },
-         [](MemoryForm1Controls& ui, Form1& form) {
-             const std::pair<const char*, const char*> changes[] = {{"Check2", "0"}, {"Option4", "1"}, {"Check8", "1"}};
-             for (const auto& [control, state] : changes) ASSERT_TRUE(ui.byName[control]->show(state).ok());
-             ASSERT_TRUE(ui.set.Slider1.setValue(200).ok() && form.Slider1_Scroll().ok());
-         }},
-        {nullptr, xp,
-         [](Machine& m) {
-             m.store.set(LM, kDriver, "DriverDesc", storedText(kHuge));
-             m.store.set(LM, kDriver, "ProviderName", storedText("3dfx\t\x01\x7f\xe9\r\n"));
-             m.store.set(LM, kDriver + "\\DEFAULT", "Grxclock", {regtype::Binary, Bytes(300)});
-             m.store.set(LM, kDriver + "\\D3D", "SSTH3_ANTIALIAS", {regtype::MultiSz, {'1', 0, '2', 0, 0}});
-             m.store.set(CU, kDriver + "\\Glide", "SSTH3_OVERLAYMODE", storedText(kHuge + "\x01"));
-             m.environment.vars["FX_GLIDE_LOD_DITHER"] = "\x1b[2J" + kHuge;
-         },
-         [](MemoryForm1Controls& ui, Form1&) { ASSERT_TRUE(ui.set.Label23.setCaption(text(kHuge + "\r\n\xff")).ok()); }},
+        {"demo.txt", win98, [](MemoryStore&, MemoryEnvironment&) {}, {}},
+        {"empty.txt", xp, nullptr, {}},
+        {"overrides.txt", win98, [&](MemoryStore& r, MemoryEnvironment& e) {
+             e.vars["FX_GLIDE_SWAPINTERVAL"] = "1";
+             r.set(hive::CurrentUser, glide, "FX_GLIDE_NO_SPLASH", storedText("0"));
+             r.set(hive::CurrentUser, glide, "SSTH3_ALPHADITHERMODE", storedText("2"));
+             r.set(hive::LocalMachine, glide, "FX_GLIDE_ALLOC_COLOR", storedDword(3));
+         }, {{"Check2", "0"}, {"Option4", "1"}, {"Check8", "1"}, {"Slider1", "200"}}},
+        {nullptr, xp, [&](MemoryStore& r, MemoryEnvironment& e) {
+             const std::string driver = glide.substr(0, glide.size() - 6);
+             r.set(hive::LocalMachine, driver, "DriverDesc", storedText(huge));
+             r.set(hive::LocalMachine, driver, "ProviderName", storedText("3dfx\t\x01\x7f\xe9\r\n"));
+             r.set(hive::LocalMachine, driver + "\\DEFAULT", "Grxclock", {regtype::Binary, Bytes(300)});
+             r.set(hive::LocalMachine, driver + "\\D3D", "SSTH3_ANTIALIAS", {regtype::MultiSz, {'1', 0, '2', 0, 0}});
+             r.set(hive::CurrentUser, glide, "SSTH3_OVERLAYMODE", storedText(huge + "\x01"));
+             e.vars["FX_GLIDE_LOD_DITHER"] = "\x1b[2J" + huge;
+         }, {{"Label23", huge + "\xff\r\n"}}},
     };
     for (const auto& c : cases) {
-        Machine m;
-        if (c.arrange) importReg(m.store, VELMORA_FIXTURE_DIR "/demo.reg"), c.arrange(m);  // else an empty registry
+        MemoryStore store;
+        MemoryEnvironment environment;
+        if (c.arrange) importReg(store, VELMORA_FIXTURE_DIR "/demo.reg"), c.arrange(store, environment);
         DriverKeyFound how;
-        const Text key = findDriverKey(m.store, &how);
+        const Text key = findDriverKey(store, &how);
         MemoryForm1Controls ui;
-        RegEdit regEdit(m.store);
+        RegEdit regEdit(store);
         Form1 form(regEdit, ui.controls(), '.', key);
-        ASSERT_TRUE(form.Form_Load().ok());
         HelpBook help(c.windows.family, key);
-        help.findOverrides(m.store, m.environment);
-        if (c.act) c.act(ui, form);
-        const auto before = m.store.values;
-        const std::string report = str(buildReport({"1.40", c.windows, {1999, 12, 31}, key, how}, m.store, ui.controls(), help));
-        EXPECT_EQ(m.store.values, before);  // it only reads
-        EXPECT_TRUE(keepsTheLineRule(report) && report.size() < 6000) << report.substr(0, 4000);  // short enough to paste
-        for (const Setting& s : settings())
-            if (s.shape != Shape::Text) {
-                std::size_t lines = 0;
-                for (std::size_t at = 0; (at = report.find(reportHeading(s) + "\r\n", at)) != std::string::npos; ++at) lines += at == 0 || report[at - 1] == '\n';
-                EXPECT_EQ(lines, 1u) << reportHeading(s);
-            }
+        ASSERT_TRUE(form.Form_Load().ok());
+        help.findOverrides(store, environment);
+        for (const auto& [control, shown] : c.changes)
+            ASSERT_TRUE(ui.byName[control]->show(shown).ok() && (control[0] != 'S' || form.Slider1_Scroll().ok()));
+        const std::string report = str(buildReport({"1.40", c.windows, {1999, 12, 31}, key, how}, store, ui.controls(), help));
+        EXPECT_TRUE(keepsTheLineRule(report) && report.size() < 6000) << report.substr(0, 4000);
         if (!c.expected) continue;
         const std::string file = VELMORA_FIXTURE_DIR "/reports/" + std::string(c.expected);
         if (std::getenv("VELMORA_UPDATE_EXPECTED")) std::ofstream(file, std::ios::binary) << report;
-        EXPECT_EQ(report, readFile(file)) << c.expected;
+        std::ostringstream expected;
+        expected << std::ifstream(file, std::ios::binary).rdbuf();
+        EXPECT_EQ(report, expected.str()) << c.expected;
     }
 }
