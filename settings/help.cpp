@@ -154,7 +154,7 @@ Text overrideNote(const GlideOverride& o, const char* name, const Text& shown, b
 // 100 characters of the tip's font fit a 640-pixel screen.
 struct CharacterFit : LineFit {
     bool fits(const Text& line) const override { return line.size() <= 100; }
-} const kCharacters;
+};
 
 }  // namespace
 
@@ -199,7 +199,8 @@ bool HelpBook::marked(const char* control) const
 
 Text HelpBook::help(const char* control, bool oneLine) const
 {
-    return oneLine ? compose(control, &kCharacters) : compose(control, nullptr);
+    const CharacterFit fit;
+    return compose(control, oneLine ? &fit : nullptr);
 }
 
 Text HelpBook::help(const char* control, const LineFit& fit) const { return compose(control, &fit); }

@@ -51,12 +51,14 @@ private:
     HWND windowOf(const char* name) const;
     const layout::Control* rowOf(HWND control) const;
     void onCommand(int id, int code);
+    void updateHelp();
     void showTab(int tab);
     LRESULT colorFor(const layout::Control& c, HDC dc);
 
     HINSTANCE instance_ = nullptr;
     HWND hwnd_ = nullptr;
     HWND tab_ = nullptr;
+    HWND tips_ = nullptr;   // nullptr where no tooltip could be made
     HWND focus_ = nullptr;  // the control that had the focus when the window was last deactivated
     HWND pages_[layout::kTabCount] = {};
     Vec<HWND> windows_;  // by row of the control table

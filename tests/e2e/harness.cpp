@@ -109,11 +109,12 @@ void importFixture(const std::string& fileName)
     if (code != 0) throw std::runtime_error("Wine's regedit could not import " + fileName);
 }
 
-void putText(HKEY root, const std::string& key, const std::string& name, const std::string& text)
+void putText(HKEY root, const std::string& key, const std::string& name, const std::string& text, DWORD type)
 {
     HKEY k;
     if (RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &k, nullptr) ||
-        RegSetValueExA(k, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), static_cast<DWORD>(text.size() + 1)))
+        RegSetValueExA(k, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(text.c_str()),
+                       static_cast<DWORD>(text.size() + (type == REG_SZ))))
         throw std::runtime_error("cannot store " + key + "\\" + name);
     RegCloseKey(k);
 }

@@ -69,11 +69,39 @@ TEST_F(HelpTest, TheEnvironmentAndTheUsersGlideKeyMarkTheirBoxesAndTheTipNamesTh
     UnionRect(&shot, &shot, &tipRect);
     App::screenshot(shot, "glide-tip");
     // A frame's tip shows over the frame itself, where the mouse passes through to the page.
-    EXPECT_TRUE(has(app.tipOf("Frame7"), "The filter of the card's video output"));
-    EXPECT_TRUE(has(app.tipOf("Option12"), "Stores 3: Glide subtracts its dither when blending."));
+    EXPECT_TRUE(has(app.tipOf("Frame7"), "The video output filter for Glide 3 programs"));
+    EXPECT_TRUE(has(app.tipOf("Option12"), "Stores 3: Glide 3 programs subtract the dither when blending"));
     EXPECT_TRUE(has(app.tipOf("Command1"), "Stores the settings of every tab"));
 
     // Shown, never removed: Apply writes what it always wrote.
     app.click("Command1");
     EXPECT_EQ(exportKeys(), before);
+}
+
+// Glide reads FX_GLIDE_SWAPINTERVAL as a number: a stored "1" makes it wait
+// for a retrace although the box shows checked, and a DWORD it passes over.
+// Both marks go as soon as Apply has stored the boxes' text.
+TEST_F(HelpTest, AStoredNumberGlideReadsOtherwiseIsMarkedUntilApplyStoresTheBoxesText)
+{
+    importFixture("demo.reg");
+    putText(LM, kGlide, kSwapInterval, "1");
+    putText(LM, kGlide, "FX_GLIDE_ALLOC_COLOR", std::string("\3\0\0\0", 4), REG_DWORD);
+    App app;
+    for (int tab = 0; tab < 3; ++tab) app.key("SSTab1", VK_RIGHT);  // Glide Options
+    EXPECT_EQ(warningPixels(app, "Check4") > 20, windows9x());
+    EXPECT_EQ(warningPixels(app, "Check7") > 20, windows9x());
+    HWND tip = nullptr;
+    const std::string swap = app.tipOf("Check4", &tip);
+    EXPECT_EQ(has(swap, "FX_GLIDE_SWAPINTERVAL=1. Glide waits for 1 vertical retrace at every swap."), windows9x()) << swap;
+    RECT shot, tipRect;
+    GetWindowRect(app.window(), &shot);
+    GetWindowRect(tip, &tipRect);
+    UnionRect(&shot, &shot, &tipRect);
+    App::screenshot(shot, "glide-number");
+
+    app.click("Command1");
+    EXPECT_EQ(stored(LM, kGlide, kSwapInterval), sz("0"));
+    EXPECT_TRUE(waitUntil([&] { return warningPixels(app, "Check4") + warningPixels(app, "Check7") == 0; }));
+    for (const char* box : {"Check4", "Check7"}) EXPECT_FALSE(has(app.tipOf(box), "Velmora's key holds")) << box;
+    EXPECT_TRUE(has(app.tipOf("Frame7"), "Glide 3 programs"));
 }
