@@ -228,9 +228,17 @@ DWORD App::waitExit()
 
 std::string App::tipOf(const char* name, HWND* tip) const
 {
-    // The last tip goes away first: while it shows, its text would be taken for the next one's.
-    SetCursorPos(0, 0);
-    waitUntil([&] { return !findWindow(pid(), nullptr, TOOLTIPS_CLASSA); }, 5000);
+    // The last tip goes away first: while it shows, its text would be taken
+    // for the next one's. Under Wine a move is now and then not seen: move again.
+    // Should it stay regardless, a text it still shows is not the next tip's.
+    HWND last = findWindow(pid(), nullptr, TOOLTIPS_CLASSA);
+    std::string stale = last ? windowText(last) : "";
+    int moves = 0;
+    if (waitUntil([&] {
+            if (moves++ % 20 == 0) SetCursorPos(moves / 20 % 2, 0);
+            return !findWindow(pid(), nullptr, TOOLTIPS_CLASSA);
+        }, 5000))
+        stale.clear();
     RECT r;
     GetWindowRect(control(name), &r);
     // Near the left edge: inside a frame, that is the frame's own, not an option's.
@@ -244,7 +252,7 @@ std::string App::tipOf(const char* name, HWND* tip) const
         if (!shown) return false;
         text = windowText(shown);
         if (tip) *tip = shown;
-        return !text.empty();
+        return !text.empty() && text != stale;
     }, 5000);
     return text;
 }
