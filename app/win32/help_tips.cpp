@@ -16,10 +16,10 @@ constexpr int kShownFor = 30000;  // ms: long enough to read three lines
 
 // Labels and frames let the mouse through to the page below them, so their
 // tip is the page's, over their rectangle; the other controls have their own.
-TOOLINFOA toolFor(const layout::Control& c, HWND control, const Text& text)
+ToolInfo400 toolFor(const layout::Control& c, HWND control, const Text& text)
 {
-    TOOLINFOA ti = {};
-    ti.cbSize = TTTOOLINFOA_V1_SIZE;
+    ToolInfo400 ti = {};
+    ti.cbSize = sizeof ti;
     ti.hwnd = GetParent(control);
     ti.lpszText = const_cast<char*>(text.c_str());  // the tooltip keeps a copy
     if (c.kind == layout::Kind::Label || c.kind == layout::Kind::Frame) {
@@ -46,7 +46,7 @@ HWND createHelpTips(const MainWindow& window, HINSTANCE instance, const HelpBook
     const bool wraps = SendMessageA(tips, kSetMaxTipWidth, 0, MulDiv(kTipWidth, dpi, 96)) != 0;
     for (const ControlHelp& row : helpRows()) {
         const Text text = help.help(row.control, !wraps);
-        TOOLINFOA ti = toolFor(layout::get(row.control), window.control(row.control), text);
+        ToolInfo400 ti = toolFor(layout::get(row.control), window.control(row.control), text);
         SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
     }
     return tips;
