@@ -16,10 +16,10 @@ constexpr int kShownFor = 30000;  // ms: long enough to read three lines
 
 // Labels and frames let the mouse through to the page below them, so their
 // tip is the page's, over their rectangle; the other controls have their own.
-TOOLINFOA toolFor(const layout::Control& c, HWND control, const Text& text)
+ToolInfo400 toolFor(const layout::Control& c, HWND control, const Text& text)
 {
-    TOOLINFOA ti = {};
-    ti.cbSize = TTTOOLINFOA_V1_SIZE;
+    ToolInfo400 ti = {};
+    ti.cbSize = sizeof ti;
     ti.hwnd = GetParent(control);
     ti.lpszText = const_cast<char*>(text.c_str());  // the tooltip keeps a copy
     if (c.kind == layout::Kind::Label || c.kind == layout::Kind::Frame) {
@@ -71,7 +71,7 @@ void forEachTip(HWND tips, const MainWindow& window, const HelpBook& help, int d
     const TipLineFit oneLine(tips);
     for (const ControlHelp& row : helpRows()) {
         const Text text = wraps ? help.help(row.control, false) : help.help(row.control, oneLine);
-        TOOLINFOA ti = toolFor(layout::get(row.control), window.control(row.control), text);
+        ToolInfo400 ti = toolFor(layout::get(row.control), window.control(row.control), text);
         each(ti);
     }
 }
@@ -86,7 +86,7 @@ HWND createHelpTips(const MainWindow& window, HINSTANCE instance, const HelpBook
     if (!tips) return nullptr;
     SendMessageA(tips, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(kShownFor, 0));
     forEachTip(tips, window, help, dpi,
-               [tips](TOOLINFOA& ti) { SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti)); });
+               [tips](ToolInfo400& ti) { SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti)); });
     return tips;
 }
 
@@ -94,7 +94,7 @@ void updateHelpTips(HWND tips, const MainWindow& window, const HelpBook& help, i
 {
     if (!tips) return;
     forEachTip(tips, window, help, dpi,
-               [tips](TOOLINFOA& ti) { SendMessageA(tips, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti)); });
+               [tips](ToolInfo400& ti) { SendMessageA(tips, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti)); });
 }
 
 }  // namespace velmora
