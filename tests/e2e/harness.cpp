@@ -230,15 +230,14 @@ std::string App::tipOf(const char* name, HWND* tip) const
 {
     // The last tip goes away first: while it shows, its text would be taken
     // for the next one's. Under Wine a move is now and then not seen: move again.
-    // Should it stay regardless, a text it still shows is not the next tip's.
-    HWND last = findWindow(pid(), nullptr, TOOLTIPS_CLASSA);
-    std::string stale = last ? windowText(last) : "";
     int moves = 0;
-    if (waitUntil([&] {
-            if (moves++ % 20 == 0) SetCursorPos(moves / 20 % 2, 0);
-            return !findWindow(pid(), nullptr, TOOLTIPS_CLASSA);
-        }, 5000))
-        stale.clear();
+    waitUntil([&] {
+        if (moves++ % 20 == 0) SetCursorPos(moves / 20 % 2, 0);
+        return !findWindow(pid(), nullptr, TOOLTIPS_CLASSA);
+    }, 5000);
+    // Under Wine the tooltip now and then comes back with the last control's
+    // text: that is never another control's tip.
+    const std::string stale = lastTipOf_ == name ? "" : lastTip_;
     RECT r;
     GetWindowRect(control(name), &r);
     // Near the left edge: inside a frame, that is the frame's own, not an option's.
@@ -254,7 +253,8 @@ std::string App::tipOf(const char* name, HWND* tip) const
         if (tip) *tip = shown;
         return !text.empty() && text != stale;
     }, 5000);
-    return text;
+    lastTipOf_ = name;
+    return lastTip_ = text;
 }
 
 void App::screenshot(HWND h, const std::string& name)

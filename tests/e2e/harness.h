@@ -65,6 +65,7 @@ public:
 private:
     PROCESS_INFORMATION pi_ = {};
     HWND window_ = nullptr;
+    mutable std::string lastTipOf_, lastTip_;  // the control last pointed at, and its tip
 };
 
 // A shown top-level window of the process with this caption and class (any, when none).
