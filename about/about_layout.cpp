@@ -48,16 +48,33 @@ const Control& get(const char* name) { return *controls().find(name); }
 
 Lines lines() { return {kLines, sizeof kLines / sizeof kLines[0]}; }
 
-velmora::layout::Pixels placeOver(const velmora::layout::Pixels& owner, int width, int height,
-                                  const velmora::layout::Pixels& desktop, const velmora::layout::Pixels& primary)
+namespace {
+
+// The area two rectangles share; where they share none, minus the gap between them.
+long long overlap(const velmora::layout::Pixels& a, const velmora::layout::Pixels& b)
 {
-    const velmora::layout::Pixels& s = desktop.width > 0 && desktop.height > 0 ? desktop : primary;
+    auto along = [](int from1, int size1, int from2, int size2) -> long long {
+        const int end1 = from1 + size1, end2 = from2 + size2;
+        return (end1 < end2 ? end1 : end2) - (from1 > from2 ? from1 : from2);
+    };
+    const long long w = along(a.left, a.width, b.left, b.width), h = along(a.top, a.height, b.top, b.height);
+    return w > 0 && h > 0 ? w * h : (w < 0 ? w : 0) + (h < 0 ? h : 0);
+}
+
+}  // namespace
+
+velmora::layout::Pixels placeOver(const velmora::layout::Pixels& owner, int width, int height, Screens screens)
+{
+    const Screen* best = screens.first;
+    for (const Screen* s = screens.first + 1; s < screens.first + screens.count; ++s)
+        if (overlap(owner, s->area) > overlap(owner, best->area)) best = s;
+    const velmora::layout::Pixels& w = best->work;
     auto inside = [](int at, int size, int from, int extent) {
         if (at + size > from + extent) at = from + extent - size;
         return at < from ? from : at;
     };
-    return {inside(owner.left + (owner.width - width) / 2, width, s.left, s.width),
-            inside(owner.top + (owner.height - height) / 2, height, s.top, s.height), width, height};
+    return {inside(owner.left + (owner.width - width) / 2, width, w.left, w.width),
+            inside(owner.top + (owner.height - height) / 2, height, w.top, w.height), width, height};
 }
 
 }  // namespace velmora::about::layout

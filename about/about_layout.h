@@ -38,11 +38,20 @@ struct Lines {
 };
 Lines lines();
 
+// One monitor: all it shows, and its work area, what the taskbar and the
+// desktop's other bars leave of it.
+struct Screen {
+    velmora::layout::Pixels area, work;
+};
+struct Screens {
+    const Screen* first;
+    std::size_t count;  // one at least
+};
+
 // Where the dialog, `width` by `height` pixels, goes: centred over its owner,
-// then moved inside the desktop, its top left corner first when it is larger.
-// The desktop spans every monitor where the system reports it (Windows 98 and
-// later); Windows 95 reports it empty, and the primary screen serves.
-velmora::layout::Pixels placeOver(const velmora::layout::Pixels& owner, int width, int height,
-                                  const velmora::layout::Pixels& desktop, const velmora::layout::Pixels& primary);
+// then moved inside the work area of the screen that shows most of the owner
+// (the nearest screen, where none shows any of it), its top left corner first
+// when it is larger.
+velmora::layout::Pixels placeOver(const velmora::layout::Pixels& owner, int width, int height, Screens screens);
 
 }  // namespace velmora::about::layout

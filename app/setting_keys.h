@@ -21,13 +21,6 @@ inline constexpr char kRefreshRate[] = "RefreshRate";
 inline constexpr char kOverlayModeName[] = "SSTH3_OVERLAYMODE";
 inline constexpr char kAlphaDitherModeName[] = "SSTH3_ALPHADITHERMODE";
 
-// The Glide options that count by their presence.
-inline constexpr char kGlideSwapInterval[] = "FX_GLIDE_SWAPINTERVAL";
-inline constexpr char kGlideNoSplash[] = "FX_GLIDE_NO_SPLASH";
-inline constexpr char kGlideLodDither[] = "FX_GLIDE_LOD_DITHER";
-inline constexpr char kGlideAllocColor[] = "FX_GLIDE_ALLOC_COLOR";
-inline constexpr char kGlideTmuMemSize[] = "FX_GLIDE_TMU_MEMSIZE";
-
 struct SettingKey {
     std::int32_t rootKey;
     const char* path;              // nullptr: the display driver's key

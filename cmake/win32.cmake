@@ -99,3 +99,16 @@ add_custom_command(TARGET Velmcfg POST_BUILD
 
 add_subdirectory(tests/e2e)
 add_subdirectory(tests/bench)
+
+# The floor keeps later names out: each one below, used in a source compiled
+# with the program's own options, must stop the compiler at that name.
+enable_testing()
+foreach(NAME TOOLINFOA TCIF_STATE NM_CUSTOMDRAW)
+  configure_file(tests/floor/refused.cpp.in floor/${NAME}.cpp @ONLY)
+  add_test(NAME win95_floor_refuses_${NAME}
+           COMMAND ${CMAKE_CXX_COMPILER} -std=c++17 -fsyntax-only
+                   "-D$<JOIN:$<TARGET_PROPERTY:Velmcfg,COMPILE_DEFINITIONS>,;-D>"
+                   "$<TARGET_PROPERTY:Velmcfg,COMPILE_OPTIONS>" floor/${NAME}.cpp
+           COMMAND_EXPAND_LISTS)
+  set_tests_properties(win95_floor_refuses_${NAME} PROPERTIES PASS_REGULAR_EXPRESSION "poisoned \"${NAME}\"")
+endforeach()

@@ -26,11 +26,11 @@ Status Form1::SSTH3_ALPHADITHERMODE_GLIDE()
                ui_.Option10);
 }
 
-Status Form1::process11() { return writePresence(kGlide, kGlideSwapInterval, ui_.Check4, 0); }
+Status Form1::process11() { return writePresence(kGlide, kGlideSwapInterval, ui_.Check4, kSwapIntervalChecked); }
 Status Form1::process12() { return writePresence(kGlide, kGlideNoSplash, ui_.Check5, 1); }
 Status Form1::process13() { return writePresence(kGlide, kGlideLodDither, ui_.Check6, 1); }
-Status Form1::process14() { return writePresence(kGlide, kGlideAllocColor, ui_.Check7, 3); }
-Status Form1::process15() { return writePresence(kGlide, kGlideTmuMemSize, ui_.Check8, 2); }
+Status Form1::process14() { return writePresence(kGlide, kGlideAllocColor, ui_.Check7, kAllocColorChecked); }
+Status Form1::process15() { return writePresence(kGlide, kGlideTmuMemSize, ui_.Check8, kTmuMemSizeChecked); }
 Status Form1::process16() { return writeChoice(kGlide, kOverlayModeName, ui_.Option7, 2); }
 Status Form1::process17() { return writeChoice(kGlide, kOverlayModeName, ui_.Option8, 1); }
 Status Form1::process18() { return writeChoice(kGlide, kOverlayModeName, ui_.Option9, 3); }

@@ -13,11 +13,16 @@ constexpr char kAtCardOpen[] = "Glide reads it each time a program opens the car
 constexpr char kOnNT[] =
     "On Windows NT, 2000 and XP Glide reads a key of its own instead: this value does not reach it there.";
 
+// Glide's sources, under glide3x/h3/ unless they say glide2x/:
+// glide3/src/gpci.c _GlideInitEnvironment reads the Glide values once per
+// program; minihwc/minihwc.c hwcInitVideo reads SSTH3_OVERLAYMODE at every
+// opening of the card. Glide 2 (glide2x/h3/glide/src/gpci.c) reads the five
+// FX_GLIDE_ values the same way but neither SSTH3_ value.
 // clang-format off
 const ControlHelp kHelp[] = {
     {"Frame1",   "What the display driver records about the card. Velmora only reads these values.",
                  "Read once at start from HKEY_LOCAL_MACHINE\\", nullptr, ControlHelp::DriverKey},
-    {"Label23",  "The core clock Apply stores, in MHz. \"Default\": none is stored, and the card runs at its own clock.",
+    {"Label23",  "The core clock Apply stores as Grxclock, in MHz. \"Default\": no clock Velmora can read is stored.",
                  "Apply leaves an unset clock alone until you move the slider.", nullptr},
     {"Slider1",  "Chooses the core clock, 143 to 250 MHz. Apply stores it as Grxclock in the driver's DEFAULT key.", nullptr, nullptr},
     {"Check1",   "Apply stores CheckClk in the driver's DEFAULT key: 1 when checked, 0 when cleared.", nullptr, nullptr},
@@ -31,19 +36,38 @@ const ControlHelp kHelp[] = {
     {"Option4",  "Apply stores SSTH3_ALPHADITHERMODE=2 in the driver's D3D key.", nullptr, nullptr},
     {"Option5",  "Apply stores SSTH3_ALPHADITHERMODE=1 in the driver's D3D key.", nullptr, nullptr},
     {"Option6",  "Apply stores SSTH3_ALPHADITHERMODE=3 in the driver's D3D key.", nullptr, nullptr},
-    {"Check4",   "Glide never waits for the vertical retrace before showing a frame. Cleared, the game decides.", kAtGlideStart, kGlideSwapInterval},
-    {"Check5",   "Glide leaves out the logo it shows when a program opens the card. Any value counts, even 0.", kAtGlideStart, kGlideNoSplash},
-    {"Check6",   "Glide dithers between the mipmap levels of every texture. Any value counts, even 0.", kAtGlideStart, kGlideLodDither},
-    {"Check7",   "Glide draws with three colour buffers (triple buffering), whatever number the game asks for.", kAtGlideStart, kGlideAllocColor},
-    {"Check8",   "Glide takes each texture unit to have 2 MB of texture memory, whatever the card has.", kAtGlideStart, kGlideTmuMemSize},
-    {"Frame7",   "The filter of the card's video output: 4x4, 2x2, or chosen by the width of the screen.", kAtCardOpen, kOverlayModeName},
-    {"Option7",  "Stores 2: the 4x4 filter at every width.", kAtCardOpen, kOverlayModeName},
-    {"Option8",  "Stores 1: the 2x2 filter below 1024 pixels wide, the 4x4 filter from 1024 on.", kAtCardOpen, kOverlayModeName},
-    {"Option9",  "Stores 3: the 2x2 filter, except in the doubled (2x) video modes.", kAtCardOpen, kOverlayModeName},
-    {"Frame8",   "Whether Glide subtracts its dither when blending: only Smoother Quality turns that on.", kAtGlideStart, kAlphaDitherModeName},
-    {"Option10", "Stores 2: no dither subtraction.", kAtGlideStart, kAlphaDitherModeName},
-    {"Option11", "Stores 1: no dither subtraction, as for any value but 3.", kAtGlideStart, kAlphaDitherModeName},
-    {"Option12", "Stores 3: Glide subtracts its dither when blending.", kAtGlideStart, kAlphaDitherModeName},
+    // gglide.c grBufferSwap: a number of 0 or more replaces the game's swap interval.
+    {"Check4",   "Checked, Apply stores 0: Glide never waits for the vertical retrace. Cleared, the game decides.",
+                 kAtGlideStart, kGlideSwapInterval},
+    // gsst.c doSplash, called from grSstWinOpen; FX_GLIDE_SHAMELESS_PLUG is read apart.
+    {"Check5",   "Glide skips its splash screen at a program's first opening of the card. Any value counts, even 0.",
+                 kAtGlideStart, kGlideNoSplash, ControlHelp::Nothing,
+                 "Only where the splash is installed; the logo FX_GLIDE_SHAMELESS_PLUG turns on stays."},
+    // gtex.c grTexMipMapMode.
+    {"Check6",   "Glide dithers between mipmap levels, except where the game blends them. Any value counts, even 0.",
+                 kAtGlideStart, kGlideLodDither},
+    // gsst.c grSstWinOpen: 1 to 3 replace the game's count; buffers that do not fit fail the opening.
+    {"Check7",   "Checked, Apply stores 3: Glide uses three colour buffers. Cleared, the game decides.",
+                 kAtGlideStart, kGlideAllocColor, ControlHelp::Nothing,
+                 "A game may then fail to open the card where three buffers do not fit its memory."},
+    // gsst.c grSstWinOpen: megabytes per texture unit, unless the colour buffers start below 2 MB.
+    {"Check8",   "Checked, Apply stores 2: Glide gives each texture unit 2 MB. Cleared, the card decides.",
+                 kAtGlideStart, kGlideTmuMemSize, ControlHelp::Nothing,
+                 "Glide ignores it where the colour buffers start below 2 MB of the card's memory."},
+    // minihwc/minihwc.c hwcInitVideo: the width is that of the resolution the game opens.
+    {"Frame7",   "The video output filter for Glide 3 programs: 4x4, 2x2, or by the width of the resolution opened.",
+                 kAtCardOpen, kOverlayModeName, ControlHelp::Nothing, "Glide 2 programs do not read it."},
+    {"Option7",  "Stores 2: the 4x4 filter at every width. Glide 3 programs only.", kAtCardOpen, kOverlayModeName},
+    {"Option8",  "Stores 1: 2x2 filter where the game opens a resolution under 1024 pixels wide, else 4x4.",
+                 kAtCardOpen, kOverlayModeName, ControlHelp::Nothing, "Glide 3 programs only."},
+    {"Option9",  "Stores 3: the 2x2 filter, except in the doubled (2x) video modes. Glide 3 programs only.", kAtCardOpen, kOverlayModeName},
+    // gpci.c _GlideInitEnvironment; gglide.c grDitherMode applies it only where the game dithers.
+    {"Frame8",   "Whether Glide 3 programs subtract the dither when blending: only Smoother Quality turns that on.",
+                 kAtGlideStart, kAlphaDitherModeName, ControlHelp::Nothing,
+                 "Only where the game turns dithering on. Glide 2 programs do not read it."},
+    {"Option10", "Stores 2: no dither subtraction. Glide 3 programs only.", kAtGlideStart, kAlphaDitherModeName},
+    {"Option11", "Stores 1: no dither subtraction, as for any value but 3. Glide 3 programs only.", kAtGlideStart, kAlphaDitherModeName},
+    {"Option12", "Stores 3: Glide 3 programs subtract the dither when blending, where the game dithers.", kAtGlideStart, kAlphaDitherModeName},
     {"Check9",   "Apply stores Advanced in HKEY_CURRENT_CONFIG\\Display\\Settings: 1 when checked, 0 when cleared.", nullptr, nullptr},
     {"Frame10",  "Apply stores RefreshRate in HKEY_CURRENT_CONFIG\\Display\\Settings: Default 0, Optimal -1.", nullptr, nullptr},
     {"Option13", "Apply stores RefreshRate=0 in HKEY_CURRENT_CONFIG\\Display\\Settings.", nullptr, nullptr},
@@ -57,6 +81,7 @@ const ControlHelp kHelp[] = {
 const char* kindName(std::uint32_t kind)
 {
     switch (kind) {
+    case regtype::Sz: return "text";
     case regtype::ExpandSz: return "an expandable string";
     case regtype::Binary: return "binary data";
     case regtype::Dword: return "a DWORD";
@@ -67,26 +92,69 @@ const char* kindName(std::uint32_t kind)
     }
 }
 
-// One line must fit a 640-pixel screen: at most 100 characters with the
-// longest name and a value cut to 40.
-Text overrideNote(const GlideOverride& o, const char* name, bool oneLine)
+Text plural(long n, const char* one, const char* many)
 {
-    const Text setting = Text(name) + "=" + o.value;
+    return Text::number(static_cast<std::int32_t>(n)) + " " + (n == 1 ? one : many);
+}
+
+// What Glide does with a number other than the one the checked box stands
+// for: gglide.c grBufferSwap (0 or more replaces the game's interval), gsst.c
+// grSstWinOpen (1 to 3 colour buffers; -1 leaves the texture memory alone).
+Text numberEffect(const char* name, const GlideNumber& n)
+{
+    if (!n.differs()) return {};
+    if (n.tooLarge) return "Glide reads a number too large for it: what it then does is not defined.";
+    const long v = n.value;
+    if (sameText(name, kGlideSwapInterval))
+        return v < 0 ? Text("Glide ignores it: the game decides.")
+                     : "Glide waits for " + plural(v, "vertical retrace", "vertical retraces") + " at every swap.";
+    if (sameText(name, kGlideAllocColor))
+        return v < 1 || v > 3 ? Text("Glide ignores it: the game decides.")
+                              : "Glide uses " + plural(v, "colour buffer", "colour buffers") + ", whatever the game asks.";
+    if (v == -1) return "Glide ignores it: the card decides.";
+    return v == 0 ? Text("Glide leaves the texture units no memory.")
+                  : "Glide gives each texture unit " + Text::number(static_cast<std::int32_t>(v)) + " MB.";
+}
+
+// The note on a control that something else decides; `shown` is the value
+// as the note shows it. One line names the source and the value alone.
+Text overrideNote(const GlideOverride& o, const char* name, const Text& shown, bool oneLine)
+{
+    const Text setting = Text(name) + "=" + shown;
+    const Text effect = numberEffect(name, o.number);
+    const Text then = effect.empty() ? Text() : " " + effect;
     switch (o.source) {
     case GlideOverride::Environment:
         return oneLine ? "Set by the environment instead: " + setting
-                       : "The environment (AUTOEXEC.BAT) sets " + setting + ": Glide uses that instead of this setting.";
+                       : "The environment (AUTOEXEC.BAT) sets " + setting + ": Glide uses that instead of this setting." + then;
     case GlideOverride::CurrentUser:
         return oneLine ? "Set in HKEY_CURRENT_USER instead: " + setting
-                       : "HKEY_CURRENT_USER holds " + setting + " at the same Glide key: Glide uses that instead of this setting.";
+                       : "HKEY_CURRENT_USER holds " + setting + " at the same Glide key: Glide uses that instead of this setting." +
+                             then;
     case GlideOverride::IgnoredKind:
         return oneLine ? Text("Glide ignores ") + name + ", stored as " + kindName(o.kind) + ": it counts as absent."
                        : Text("Velmora's key holds ") + name + " as " + kindName(o.kind) +
                              ", which Glide ignores: Glide treats it as absent until Apply stores it as text.";
+    case GlideOverride::TooLong:
+        return oneLine ? Text("Glide cannot read ") + name + ", longer than its buffer: it counts as absent."
+                       : Text("Velmora's key holds ") + name + " as text longer than Glide's 255-byte buffer: Glide treats it as absent.";
+    case GlideOverride::Hidden:
+        return oneLine ? Text("Hidden by ") + kindName(o.kind) + " in HKEY_CURRENT_USER: " + name + " counts as absent."
+                       : Text("HKEY_CURRENT_USER holds ") + name + " as " + kindName(o.kind) + " of " + plural(static_cast<long>(o.size), "byte", "bytes") +
+                             ", which leaves Glide too little room to read Velmora's text: Glide treats it as absent.";
+    case GlideOverride::OwnNumber:
+        return oneLine ? "Stored " + setting + ": " + effect
+                       : "Velmora's key holds " + setting + ". " + effect + " While the box is checked, Apply stores " +
+                             Text::number(o.number.checked) + ".";
     case GlideOverride::None: break;
     }
     return {};
 }
+
+// 100 characters of the tip's font fit a 640-pixel screen.
+struct CharacterFit : LineFit {
+    bool fits(const Text& line) const override { return line.size() <= 100; }
+};
 
 }  // namespace
 
@@ -131,18 +199,36 @@ bool HelpBook::marked(const char* control) const
 
 Text HelpBook::help(const char* control, bool oneLine) const
 {
+    const CharacterFit fit;
+    return compose(control, oneLine ? &fit : nullptr);
+}
+
+Text HelpBook::help(const char* control, const LineFit& fit) const { return compose(control, &fit); }
+
+Text HelpBook::compose(const char* control, const LineFit* oneLine) const
+{
     const ControlHelp* row = helpRows().find(control);
     if (!row) return {};
     const GlideOverride* o = overrideOf(*row);
-    const Text note = o ? overrideNote(*o, row->glideValue, oneLine) : Text();
     // Glide on the NT family never sees the value: no promise of an effect.
     const bool unread = row->glideValue && family_ == WindowsFamily::NT;
+    const bool noted = o && o->source != GlideOverride::None;
+    if (oneLine) {
+        if (!noted) return unread ? kOnNT : row->what;
+        // The value gives way until the line fits the screen.
+        Text line;
+        for (std::size_t most = kShownValueLength; most >= 4; --most) {
+            line = overrideNote(*o, row->glideValue, shownValue(o->text, most), true);
+            if (oneLine->fits(line) || o->text.size() < most) break;
+        }
+        return line;
+    }
     const char* when = unread ? kOnNT : row->when;
-    if (oneLine) return !note.empty() ? note : Text(unread ? kOnNT : row->what);
     Text text = row->what;
+    if (row->more) (text += ' ') += row->more;
     if (when) (text += "\r\n") += when;
     if (row->extra == ControlHelp::DriverKey) (text += driverKey_) += '.';
-    if (!note.empty()) (text += "\r\n") += note;
+    if (noted) (text += "\r\n") += overrideNote(*o, row->glideValue, shownValue(o->text), false);
     return text;
 }
 
@@ -151,8 +237,8 @@ Text HelpBook::glideNote(const char* control) const
     const ControlHelp* row = helpRows().find(control);
     if (!row || !row->glideValue) return {};
     const GlideOverride* o = overrideOf(*row);
-    const Text note = o ? overrideNote(*o, row->glideValue, false) : Text();
-    return note.empty() && family_ == WindowsFamily::NT ? Text(kOnNT) : note;
+    if (o && o->source != GlideOverride::None) return overrideNote(*o, row->glideValue, shownValue(o->text), false);
+    return family_ == WindowsFamily::NT ? Text(kOnNT) : Text();
 }
 
 }  // namespace velmora

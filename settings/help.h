@@ -18,6 +18,7 @@ struct ControlHelp {
     const char* when;        // when it takes effect, or nullptr where no public source says
     const char* glideValue;  // the Glide value it sets, or nullptr
     Extra extra = Nothing;   // DriverKey: the tip names the key it was read from
+    const char* more = nullptr;  // a limit worth knowing, where the tip has room for it
 };
 
 struct HelpRows {
@@ -31,6 +32,13 @@ struct HelpRows {
 
 HelpRows helpRows();
 
+// Whether one line of a tip fits the screen, measured in the tip's font.
+class LineFit {
+public:
+    virtual ~LineFit() = default;
+    virtual bool fits(const Text& line) const = 0;
+};
+
 class HelpBook {
 public:
     HelpBook(WindowsFamily family, Text driverKey);
@@ -43,8 +51,11 @@ public:
     // A box or frame whose Glide value the driver will not take from Velmora.
     bool marked(const char* control) const;
     // The control's tip: several lines where the tooltip wraps; where it
-    // shows one line only, the line that matters most. Empty without help.
+    // shows one line only, the line that matters most, at most 100
+    // characters. Empty without help.
     Text help(const char* control, bool oneLine) const;
+    // The one line, with a value shortened until the line fits.
+    Text help(const char* control, const LineFit& fit) const;
     // What Glide takes for the control's Glide value instead of Velmora's,
     // in the tip's words: the source it reads first, or on the NT family
     // that it does not read Velmora's value at all. Empty where Velmora's
@@ -52,6 +63,7 @@ public:
     Text glideNote(const char* control) const;
 
 private:
+    Text compose(const char* control, const LineFit* oneLine) const;  // nullptr: every line
     const GlideOverride* overrideOf(const ControlHelp& row) const;
 
     WindowsFamily family_;

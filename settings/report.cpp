@@ -162,7 +162,7 @@ Text described(const StoredValue& v)
         if (k.type == v.type) kind = k.name;
     const std::size_t n = v.data.size();
     if (v.type == regtype::Sz || v.type == regtype::ExpandSz)
-        return kind + " \"" + shownValue(reinterpret_cast<const char*>(v.data.data()), n) + "\"";
+        return kind + " \"" + shownValue(Text(reinterpret_cast<const char*>(v.data.data()), n)) + "\"";
     if (v.type == regtype::Dword && n == 4)
         return kind + " " + Text::number(static_cast<std::int32_t>(v.data[0] | v.data[1] << 8 | v.data[2] << 16 |
                                                                     static_cast<std::uint32_t>(v.data[3]) << 24));
@@ -240,11 +240,8 @@ Text buildReport(const ReportSource& s, RegistryStore& store, const Form1Control
     out.add(0, {layout::kTabCaptions[0]});
     const Label* facts[] = {&ui.Label11, &ui.Label12, &ui.Label13, &ui.Label14, &ui.Label15,
                             &ui.Label16, &ui.Label17, &ui.Label18, &ui.Label19, &ui.Label20};
-    for (int i = 0; i < 10; ++i) {
-        const Text fact = facts[i]->caption();
-        out.add(2, {named(layout::get(("Label" + Text::number(i + 1)).c_str()).caption), ": ",
-                    shownValue(fact.c_str(), fact.size())});
-    }
+    for (int i = 0; i < 10; ++i)
+        out.add(2, {named(layout::get(("Label" + Text::number(i + 1)).c_str()).caption), ": ", shownValue(facts[i]->caption())});
 
     int tab = 0;
     for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -255,8 +252,7 @@ Text buildReport(const ReportSource& s, RegistryStore& store, const Form1Control
         }
         out.add(2, {named(layout::get(row.named ? row.named : row.control).caption), " (", where(row.key), "\\",
                     row.name, ")"});
-        const Text shown = row.shown(ui);
-        out.add(4, {"Shows ", shownValue(shown.c_str(), shown.size()), "; stored ", entries[i].stored});
+        out.add(4, {"Shows ", shownValue(row.shown(ui)), "; stored ", entries[i].stored});
         const ControlHelp* h = helpRows().find(row.control);
         if (h && h->glideValue) {
             const Text note = help.glideNote(row.control);

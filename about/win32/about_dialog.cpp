@@ -29,6 +29,45 @@ Vec<WORD> emptyTemplate(DWORD style, const char* title)
     return t;
 }
 
+layout::Pixels pixels(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+
+// Each monitor and its work area. The monitor functions came with Windows 98:
+// found at run time, so that Windows 95 still loads the program.
+struct MonitorList {
+    BOOL(WINAPI* info)(HMONITOR, MONITORINFO*);
+    Vec<L::Screen> screens;
+
+    static BOOL CALLBACK add(HMONITOR monitor, HDC, RECT*, LPARAM list)
+    {
+        auto* self = reinterpret_cast<MonitorList*>(list);
+        MONITORINFO mi = {};
+        mi.cbSize = sizeof mi;
+        if (self->info(monitor, &mi)) self->screens.push_back({pixels(mi.rcMonitor), pixels(mi.rcWork)});
+        return TRUE;
+    }
+};
+
+template <class F>
+F optionalUser32(const char* name)
+{
+    return reinterpret_cast<F>(reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("USER32"), name)));
+}
+
+Vec<L::Screen> screens()
+{
+    MonitorList list = {optionalUser32<decltype(MonitorList::info)>("GetMonitorInfoA"), {}};
+    using Enumerate = BOOL(WINAPI*)(HDC, const RECT*, MONITORENUMPROC, LPARAM);
+    if (const auto enumerate = optionalUser32<Enumerate>("EnumDisplayMonitors"); enumerate && list.info)
+        enumerate(nullptr, nullptr, MonitorList::add, reinterpret_cast<LPARAM>(&list));
+    if (list.screens.empty()) {  // Windows 95: the one screen, less the taskbar
+        const RECT all = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+        RECT work = all;
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        list.screens.push_back({pixels(all), pixels(work)});
+    }
+    return list.screens;
+}
+
 class AboutDialog {
 public:
     static Status open(HINSTANCE instance, HWND owner);
@@ -92,19 +131,16 @@ Status AboutDialog::onInit()
     return {};
 }
 
-// Centred over the main window, inside the desktop of every monitor.
+// Centred over the main window, inside the work area of the screen that shows most of it.
 void AboutDialog::placeOverOwner()
 {
     RECT r = {0, 0, layout::toPixels(L::kClientWidth, dpi_), layout::toPixels(L::kClientHeight, dpi_)};
     AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_EXSTYLE)));
-    const layout::Pixels primary = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    layout::Pixels owner = primary;
-    if (RECT o; owner_ && GetWindowRect(owner_, &o)) owner = {o.left, o.top, o.right - o.left, o.bottom - o.top};
-    // Windows 95 answers 0 for the desktop's metrics: then the primary screen serves.
-    const layout::Pixels desktop = {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
-                                    GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
-    const layout::Pixels at = L::placeOver(owner, r.right - r.left, r.bottom - r.top, desktop, primary);
+    const Vec<L::Screen> all = screens();
+    layout::Pixels owner = all[0].area;
+    if (RECT o; owner_ && GetWindowRect(owner_, &o)) owner = pixels(o);
+    const layout::Pixels at = L::placeOver(owner, r.right - r.left, r.bottom - r.top, {all.data(), all.size()});
     SetWindowPos(hwnd_, nullptr, at.left, at.top, at.width, at.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

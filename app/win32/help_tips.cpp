@@ -16,10 +16,10 @@ constexpr int kShownFor = 30000;  // ms: long enough to read three lines
 
 // Labels and frames let the mouse through to the page below them, so their
 // tip is the page's, over their rectangle; the other controls have their own.
-TOOLINFOA toolFor(const layout::Control& c, HWND control, const Text& text)
+ToolInfo400 toolFor(const layout::Control& c, HWND control, const Text& text)
 {
-    TOOLINFOA ti = {};
-    ti.cbSize = TTTOOLINFOA_V1_SIZE;
+    ToolInfo400 ti = {};
+    ti.cbSize = sizeof ti;
     ti.hwnd = GetParent(control);
     ti.lpszText = const_cast<char*>(text.c_str());  // the tooltip keeps a copy
     if (c.kind == layout::Kind::Label || c.kind == layout::Kind::Frame) {
@@ -34,6 +34,48 @@ TOOLINFOA toolFor(const layout::Control& c, HWND control, const Text& text)
     return ti;
 }
 
+// Where the tooltip shows one line, that line must fit a 640-pixel screen,
+// borders and margins included, in the tooltip's own font.
+class TipLineFit : public LineFit {
+public:
+    explicit TipLineFit(HWND tips) : tips_(tips), dc_(GetDC(tips))
+    {
+        old_ = SelectObject(dc_, reinterpret_cast<HFONT>(SendMessageA(tips, WM_GETFONT, 0, 0)));
+    }
+    TipLineFit(const TipLineFit&) = delete;
+    TipLineFit& operator=(const TipLineFit&) = delete;
+    ~TipLineFit() override
+    {
+        SelectObject(dc_, old_);
+        ReleaseDC(tips_, dc_);
+    }
+    bool fits(const Text& line) const override
+    {
+        SIZE size = {};
+        return GetTextExtentPoint32A(dc_, line.c_str(), static_cast<int>(line.size()), &size) && size.cx <= 620;
+    }
+
+private:
+    HWND tips_;
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
+// Sets the wrapping width and answers whether the tooltip wraps.
+bool wrapsTips(HWND tips, int dpi) { return SendMessageA(tips, kSetMaxTipWidth, 0, MulDiv(kTipWidth, dpi, 96)) != 0; }
+
+template <class Each>
+void forEachTip(HWND tips, const MainWindow& window, const HelpBook& help, int dpi, Each each)
+{
+    const bool wraps = wrapsTips(tips, dpi);
+    const TipLineFit oneLine(tips);
+    for (const ControlHelp& row : helpRows()) {
+        const Text text = wraps ? help.help(row.control, false) : help.help(row.control, oneLine);
+        ToolInfo400 ti = toolFor(layout::get(row.control), window.control(row.control), text);
+        each(ti);
+    }
+}
+
 }  // namespace
 
 HWND createHelpTips(const MainWindow& window, HINSTANCE instance, const HelpBook& help, int dpi)
@@ -43,13 +85,16 @@ HWND createHelpTips(const MainWindow& window, HINSTANCE instance, const HelpBook
                                 instance, nullptr);
     if (!tips) return nullptr;
     SendMessageA(tips, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(kShownFor, 0));
-    const bool wraps = SendMessageA(tips, kSetMaxTipWidth, 0, MulDiv(kTipWidth, dpi, 96)) != 0;
-    for (const ControlHelp& row : helpRows()) {
-        const Text text = help.help(row.control, !wraps);
-        TOOLINFOA ti = toolFor(layout::get(row.control), window.control(row.control), text);
-        SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
-    }
+    forEachTip(tips, window, help, dpi,
+               [tips](ToolInfo400& ti) { SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti)); });
     return tips;
+}
+
+void updateHelpTips(HWND tips, const MainWindow& window, const HelpBook& help, int dpi)
+{
+    if (!tips) return;
+    forEachTip(tips, window, help, dpi,
+               [tips](ToolInfo400& ti) { SendMessageA(tips, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti)); });
 }
 
 }  // namespace velmora

@@ -14,4 +14,7 @@ class MainWindow;
 // as well without tips.
 HWND createHelpTips(const MainWindow& window, HINSTANCE instance, const HelpBook& help, int dpi);
 
+// Gives every tip the help's text as it is now, as after Apply.
+void updateHelpTips(HWND tips, const MainWindow& window, const HelpBook& help, int dpi);
+
 }  // namespace velmora

@@ -217,7 +217,17 @@ void MainWindow::showHelp()
 {
     Win32Environment environment;
     help_->findOverrides(store_, environment);
-    createHelpTips(*this, instance_, *help_, dpi_);
+    tips_ = createHelpTips(*this, instance_, *help_, dpi_);
+}
+
+// After Apply the stored values may have changed what Glide takes: the marks
+// and tips follow at once, as a new start would show them.
+void MainWindow::updateHelp()
+{
+    Win32Environment environment;
+    help_->findOverrides(store_, environment);
+    updateHelpTips(tips_, *this, *help_, dpi_);
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void MainWindow::show(int showCommand)
@@ -251,6 +261,7 @@ void MainWindow::onCommand(int id, int code)
     if (!c) return;
     if (sameText(c->name, "Command1")) {
         endOnFailure(hwnd_, form_->Command1_Click());
+        updateHelp();
     } else if (sameText(c->name, "Command2")) {
         DestroyWindow(hwnd_);  // ends the program at once; nothing is written
     } else if (sameText(c->name, "Command3")) {

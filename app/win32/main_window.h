@@ -56,6 +56,7 @@ private:
     HWND windowOf(const char* name) const;
     const layout::Control* rowOf(HWND control) const;
     void onCommand(int id, int code);
+    void updateHelp();
     // The one way a tab is shown: by the mouse, the tab row's keys or Ctrl+Tab.
     void selectTab(int tab);
     void stepTab(int step);         // keyboard.cpp
@@ -66,6 +67,7 @@ private:
     HINSTANCE instance_ = nullptr;
     HWND hwnd_ = nullptr;
     HWND tab_ = nullptr;
+    HWND tips_ = nullptr;   // nullptr where no tooltip could be made
     HWND focus_ = nullptr;  // the control that had the focus when the window was last deactivated
     HWND pages_[layout::kTabCount] = {};
     Vec<HWND> windows_;  // by row of the control table

@@ -109,11 +109,12 @@ void importFixture(const std::string& fileName)
     if (code != 0) throw std::runtime_error("Wine's regedit could not import " + fileName);
 }
 
-void putText(HKEY root, const std::string& key, const std::string& name, const std::string& text)
+void putText(HKEY root, const std::string& key, const std::string& name, const std::string& text, DWORD type)
 {
     HKEY k;
     if (RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &k, nullptr) ||
-        RegSetValueExA(k, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), static_cast<DWORD>(text.size() + 1)))
+        RegSetValueExA(k, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(text.c_str()),
+                       static_cast<DWORD>(text.size() + (type == REG_SZ))))
         throw std::runtime_error("cannot store " + key + "\\" + name);
     RegCloseKey(k);
 }
@@ -257,9 +258,16 @@ DWORD App::waitExit()
 
 std::string App::tipOf(const char* name, HWND* tip) const
 {
-    // The last tip goes away first: while it shows, its text would be taken for the next one's.
-    SetCursorPos(0, 0);
-    waitUntil([&] { return !findWindow(pid(), nullptr, TOOLTIPS_CLASSA); }, 5000);
+    // The last tip goes away first: while it shows, its text would be taken
+    // for the next one's. Under Wine a move is now and then not seen: move again.
+    int moves = 0;
+    waitUntil([&] {
+        if (moves++ % 20 == 0) SetCursorPos(moves / 20 % 2, 0);
+        return !findWindow(pid(), nullptr, TOOLTIPS_CLASSA);
+    }, 5000);
+    // Under Wine the tooltip now and then comes back with the last control's
+    // text: that is never another control's tip.
+    const std::string stale = lastTipOf_ == name ? "" : lastTip_;
     RECT r;
     GetWindowRect(control(name), &r);
     // Near the left edge: inside a frame, that is the frame's own, not an option's.
@@ -273,9 +281,10 @@ std::string App::tipOf(const char* name, HWND* tip) const
         if (!shown) return false;
         text = windowText(shown);
         if (tip) *tip = shown;
-        return !text.empty();
+        return !text.empty() && text != stale;
     }, 5000);
-    return text;
+    lastTipOf_ = name;
+    return lastTip_ = text;
 }
 
 void App::screenshot(HWND h, const std::string& name)

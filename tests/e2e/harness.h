@@ -21,8 +21,8 @@ inline const HKEY LM = HKEY_LOCAL_MACHINE, CC = HKEY_CURRENT_CONFIG;
 // Removes every key the program or the tests touch.
 void resetRegistry();
 void importFixture(const std::string& fileName);  // by Wine's regedit, as scripts/run does
-// Stores text, making the key as needed.
-void putText(HKEY root, const std::string& key, const std::string& name, const std::string& text);
+// Stores text, or the bytes as another kind, making the key as needed.
+void putText(HKEY root, const std::string& key, const std::string& name, const std::string& text, DWORD type = REG_SZ);
 
 // A value as a line of text: sz "143\0", dword 1, type 3: 01 02, or absent.
 std::string stored(HKEY root, const std::string& key, const std::string& name);
@@ -72,6 +72,7 @@ public:
 private:
     PROCESS_INFORMATION pi_ = {};
     HWND window_ = nullptr;
+    mutable std::string lastTipOf_, lastTip_;  // the control last pointed at, and its tip
 };
 
 // A shown top-level window of the process with this caption and class (any, when none).

@@ -35,6 +35,14 @@ int warningPixels(const App& app, const char* name)
     return n;
 }
 
+// Whether the caption shows in the warning colour, given the page a moment
+// to paint where it should.
+bool marked(const App& app, const char* name, bool should)
+{
+    waitUntil([&] { return (warningPixels(app, name) > 20) == should; }, 3000);
+    return warningPixels(app, name) > 20;
+}
+
 bool has(const std::string& s, const char* part) { return s.find(part) != std::string::npos; }
 
 // Windows 95 and 98 set the top bit; on the NT family Glide reads a key of its own.
@@ -51,8 +59,8 @@ TEST_F(HelpTest, TheEnvironmentAndTheUsersGlideKeyMarkTheirBoxesAndTheTipNamesTh
     App app;
     for (int tab = 0; tab < 3; ++tab) app.key("SSTab1", VK_RIGHT);  // Glide Options
 
-    EXPECT_GT(warningPixels(app, "Check4"), 20);
-    EXPECT_EQ(warningPixels(app, "Check5") > 20, windows9x());
+    EXPECT_TRUE(marked(app, "Check4", true));
+    EXPECT_EQ(marked(app, "Check5", windows9x()), windows9x());
     for (const char* other : {"Check6", "Check7", "Check8", "Frame7", "Frame8"}) EXPECT_EQ(warningPixels(app, other), 0) << other;
 
     const std::string environment = app.tipOf("Check4");
@@ -69,11 +77,43 @@ TEST_F(HelpTest, TheEnvironmentAndTheUsersGlideKeyMarkTheirBoxesAndTheTipNamesTh
     UnionRect(&shot, &shot, &tipRect);
     App::screenshot(shot, "glide-tip");
     // A frame's tip shows over the frame itself, where the mouse passes through to the page.
-    EXPECT_TRUE(has(app.tipOf("Frame7"), "The filter of the card's video output"));
-    EXPECT_TRUE(has(app.tipOf("Option12"), "Stores 3: Glide subtracts its dither when blending."));
-    EXPECT_TRUE(has(app.tipOf("Command1"), "Stores the settings of every tab"));
+    const std::pair<const char*, const char*> tips[] = {{"Frame7", "The video output filter for Glide 3 programs"},
+                                                        {"Option12", "Stores 3: Glide 3 programs subtract the dither"},
+                                                        {"Command1", "Stores the settings of every tab"}};
+    for (const auto& [control, says] : tips) {
+        const std::string shown = app.tipOf(control);
+        EXPECT_TRUE(has(shown, says)) << control << ": " << shown;
+    }
 
     // Shown, never removed: Apply writes what it always wrote.
     app.click("Command1");
     EXPECT_EQ(exportKeys(), before);
+}
+
+// Glide reads FX_GLIDE_SWAPINTERVAL as a number: a stored "1" makes it wait
+// for a retrace although the box shows checked, and a DWORD it passes over.
+// Both marks go as soon as Apply has stored the boxes' text.
+TEST_F(HelpTest, AStoredNumberGlideReadsOtherwiseIsMarkedUntilApplyStoresTheBoxesText)
+{
+    importFixture("demo.reg");
+    putText(LM, kGlide, kSwapInterval, "1");
+    putText(LM, kGlide, "FX_GLIDE_ALLOC_COLOR", std::string("\3\0\0\0", 4), REG_DWORD);
+    App app;
+    for (int tab = 0; tab < 3; ++tab) app.key("SSTab1", VK_RIGHT);  // Glide Options
+    for (const char* box : {"Check4", "Check7"}) EXPECT_EQ(marked(app, box, windows9x()), windows9x()) << box;
+    HWND tip = nullptr;
+    const std::string swap = app.tipOf("Check4", &tip);
+    EXPECT_EQ(has(swap, "FX_GLIDE_SWAPINTERVAL=1. Glide waits for 1 vertical retrace at every swap."), windows9x()) << swap;
+    RECT shot, tipRect;
+    GetWindowRect(app.window(), &shot);
+    GetWindowRect(tip, &tipRect);
+    UnionRect(&shot, &shot, &tipRect);
+    App::screenshot(shot, "glide-number");
+
+    app.click("Command1");
+    EXPECT_EQ(stored(LM, kGlide, kSwapInterval), sz("0"));
+    EXPECT_TRUE(waitUntil([&] { return warningPixels(app, "Check4") + warningPixels(app, "Check7") == 0; }));
+    for (const char* box : {"Check4", "Check7"}) EXPECT_FALSE(has(app.tipOf(box), "Velmora's key holds")) << box;
+    const std::string frame = app.tipOf("Frame7");
+    EXPECT_TRUE(has(frame, "Glide 3 programs")) << frame;
 }

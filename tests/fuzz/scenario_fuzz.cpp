@@ -4,6 +4,8 @@
 // read as a scenario (see decode); what must hold for every scenario is
 // checked by name, and a broken property aborts with that name.
 #include <algorithm>
+#include <cerrno>
+#include <climits>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -261,36 +263,69 @@ void checkLoad(const Scenario& s, const Status& loaded, const Registry& registry
     }
 }
 
-// Glide's sources before Velmora's own value: the environment, then text in
-// HKEY_CURRENT_USER at the same key, then Velmora's value in another kind.
+// What Glide takes for one of its values, restated from its lookup
+// (hwcGetenv: the environment, then text in HKEY_CURRENT_USER, then
+// HKEY_LOCAL_MACHINE, through one 255-byte buffer whose size each read
+// leaves to the next) and its reading (atol): whether the box's meaning
+// reaches it unchanged. A read that failed finds nothing.
+struct GlideModel {
+    const Scenario& s;
+    Registry& registry;
+    std::size_t first;  // the lookup's first call
+
+    std::optional<StoredValue> found(std::int32_t hive, const std::string& name) const
+    {
+        for (std::size_t i = first; i < registry.calls.size(); ++i) {
+            const MemoryStore::Call& c = registry.calls[i];
+            if (c.op == MemoryStore::Op::Read && c.hive == hive && lower(c.name) == lower(name))
+                return fails(s, i) ? std::nullopt : registry.get(hive, c.key, c.name);
+        }
+        return std::nullopt;
+    }
+    static std::string textOf(const StoredValue& v) { return std::string(v.data.begin(), std::find(v.data.begin(), v.data.end(), 0)); }
+    // A number other than the checked box's, as atol reads it.
+    static bool otherNumber(const Setting& box, const std::string& text)
+    {
+        if (box.codes[0].first == "1") return false;  // counted by presence
+        errno = 0;
+        const long long n = std::strtoll(text.c_str(), nullptr, 10);
+        return errno == ERANGE || n < INT32_MIN || n > INT32_MAX || n != std::stoll(box.codes[0].first);
+    }
+    bool marked(const Setting& box) const
+    {
+        if (std::any_of(s.environment.begin(), s.environment.end(), [&](const auto& v) { return lower(v.first) == lower(box.name); }))
+            return true;
+        if (s.family == WindowsFamily::NT) return false;
+        std::size_t room = 255;
+        if (const auto user = found(hive::CurrentUser, box.name)) {
+            if (user->data.size() <= room && user->type == regtype::Sz) return true;
+            room = user->data.size();
+        }
+        const auto own = found(hive::LocalMachine, box.name);
+        return own && (own->data.size() > std::min<std::size_t>(room, 255) || own->type != regtype::Sz ||
+                       (box.shape == Shape::Presence && otherNumber(box, textOf(*own))));
+    }
+};
+
+// Which Glide boxes and frames are marked, for any environment and registry,
+// and that every one-line tip fits a 640-pixel screen.
 void checkOverrides(const Scenario& s, Registry& registry, const std::string& driverKey)
 {
     MemoryEnvironment environment;
     environment.vars = s.environment;
     HelpBook book(s.family, text(driverKey));
+    const GlideModel glide{s, registry, registry.calls.size()};
     book.findOverrides(registry, environment);
     for (const layout::Control& c : layout::controls()) {
-        // Where the tooltip cannot wrap, one line must fit a 640-pixel screen, whatever the sources hold.
-        const Text tip = book.help(c.name, true);
+        const Text tip = book.help(c.name, true), fitted = book.help(c.name, TipFont());
         PROPERTY("a one-line tip fits 100 characters and holds no control character",
                  tip.size() <= 100 && std::none_of(tip.c_str(), tip.c_str() + tip.size(), [](char ch) { return static_cast<unsigned char>(ch) < 0x20; }));
+        PROPERTY("a one-line tip fits a 640-pixel screen in the tip's font", TipFont().fits(fitted));
         static_cast<void>(book.help(c.name, false));
-        const ControlHelp* row = helpRows().find(c.name);
-        const bool glide = row && row->glideValue && (c.kind == layout::Kind::CheckBox || c.kind == layout::Kind::Frame);
-        if (!glide) {
-            PROPERTY("only a Glide box or frame is marked", !book.marked(c.name));
-            continue;
-        }
-        Text ignored;
-        const bool set = environment.get(row->glideValue, ignored);
-        const auto user = registry.get(hive::CurrentUser, driverKey + "\\Glide", row->glideValue);
-        const auto own = registry.get(hive::LocalMachine, driverKey + "\\Glide", row->glideValue);
-        const bool registrySource = s.family == WindowsFamily::Win9x &&
-                                    ((user && user->type == regtype::Sz) || (own && own->type != regtype::Sz));
-        // A read that fails may hide a registry source, never invent one.
-        const bool unread = !set && registrySource && !s.failing.empty();
-        PROPERTY("a Glide control is marked exactly when a source decides before Velmora",
-                 book.marked(c.name) == (set || registrySource) || (unread && !book.marked(c.name)));
+        const auto box = std::find_if(settings().begin(), settings().end(),
+                                      [&](const Setting& st) { return st.key == facts::kGlide && st.control == std::string(c.name); });
+        PROPERTY("a Glide box or frame is marked exactly when Glide will not take what it shows",
+                 book.marked(c.name) == (box != settings().end() && glide.marked(*box)));
     }
 }
 
@@ -431,6 +466,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkReport(s, registry, key, ui, false);
     apply(registry, form, ui.view());
     if (s.applyTwice) apply(registry, form, ui.view());
+    checkOverrides(s, registry, key);  // as the window looks again after Apply
     checkReport(s, registry, key, ui, true);
 
     // Loading again what Apply wrote, and applying it, changes no byte.

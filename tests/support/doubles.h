@@ -3,6 +3,7 @@
 // in memory that records every operation and fails on demand, and the
 // window's controls in memory, each known by its name, able to refuse.
 #include <cctype>
+#include <cstring>
 #include <functional>
 #include <map>
 #include <optional>
@@ -15,6 +16,7 @@
 #include "app/layout.h"
 #include "driver/environment.h"
 #include "registry/store.h"
+#include "settings/help.h"
 #include "tests/support/std_text.h"
 
 namespace velmora {
@@ -100,6 +102,18 @@ private:
 };
 
 // A program's environment in memory; names ignore case, as on Windows.
+// One line in a tooltip's font, MS Sans Serif 8 at 96 DPI, as its widest
+// letters take it: it fits a 640-pixel screen within 620 pixels.
+struct TipFont : LineFit {
+    static int width(const Text& line)
+    {
+        int w = 0;
+        for (const char c : str(line)) w += std::strchr("MWmw@", c) ? 11 : std::isupper(static_cast<unsigned char>(c)) ? 7 : 5;
+        return w;
+    }
+    bool fits(const Text& line) const override { return width(line) <= 620; }
+};
+
 struct MemoryEnvironment : Environment {
     std::map<std::string, std::string> vars;
     bool get(const char* name, Text& value) override

@@ -1,5 +1,5 @@
-// Where the About box opens: over the main window, inside the desktop that
-// every monitor makes up, and on the primary screen where Windows knows none.
+// Where the About box opens: over the main window, inside the work area of
+// the screen that shows most of it, or of the nearest one.
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -8,22 +8,33 @@
 
 using namespace velmora;
 
-TEST(AboutPlace, CentredOverTheWindowInsideTheDesktopOfEveryMonitorElseThePrimaryScreen)
+TEST(AboutPlace, CentredOverTheWindowInsideTheWorkAreaOfTheScreenShowingMostOfIt)
 {
     using P = velmora::layout::Pixels;
+    using S = about::layout::Screen;
+    // The primary screen with its taskbar at the bottom, a shorter one right of it, one left of it.
+    const S three[] = {{{0, 0, 1024, 768}, {0, 0, 1024, 740}},
+                       {{1024, 0, 800, 600}, {1024, 0, 800, 600}},
+                       {{-1024, 0, 1024, 768}, {-1024, 0, 1024, 768}}};
+    const S left[] = {{{0, 0, 800, 600}, {60, 0, 740, 600}}};  // one screen, its taskbar at the left
+    const S small[] = {{{0, 0, 200, 150}, {0, 0, 200, 120}}};
     const struct {
-        P owner, desktop;
+        const S* screens;
+        std::size_t count;
+        P owner;
         int left, top;
     } cases[] = {
-        {{1500, 100, 400, 450}, {0, 0, 2048, 768}, 1550, 225},      // on the second monitor
-        {{1900, 600, 400, 450}, {0, 0, 2048, 768}, 1748, 568},      // at its far edge
-        {{-1000, -300, 400, 450}, {-1024, 0, 2048, 768}, -950, 0},  // a monitor left of the primary one
-        {{100, 50, 100, 100}, {0, 0, 200, 150}, 0, 0},              // larger than the desktop
-        {{900, 600, 400, 450}, {}, 724, 568},                       // none on Windows 95
+        {three, 3, {1300, 400, 400, 450}, 1350, 400},  // low on the shorter screen: above its bottom
+        {three, 3, {1300, 900, 400, 450}, 1350, 400},  // below every screen: on the nearest
+        {three, 3, {900, 100, 400, 450}, 1024, 225},   // mostly on the shorter screen
+        {three, 3, {600, 500, 400, 450}, 650, 540},    // low on the primary: above its taskbar
+        {three, 3, {-1000, -300, 400, 450}, -950, 0},  // on the screen left of the primary
+        {left, 1, {-100, 100, 400, 450}, 60, 225},     // right of a taskbar at the left
+        {small, 1, {100, 50, 100, 100}, 0, 0},         // larger than the work area: its top left corner
     };
     for (const auto& c : cases) {
-        const P at = about::layout::placeOver(c.owner, 300, 200, c.desktop, {0, 0, 1024, 768});
+        const P at = about::layout::placeOver(c.owner, 300, 200, {c.screens, c.count});
         EXPECT_EQ(std::make_tuple(at.left, at.top, at.width, at.height), std::make_tuple(c.left, c.top, 300, 200))
-            << c.owner.left;
+            << c.owner.left << "," << c.owner.top;
     }
 }

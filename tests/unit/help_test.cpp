@@ -63,9 +63,10 @@ TEST(GlideOverrides, TheTipNamesTheSourceThatDecidesAndItsValueShort)
          "HKEY_CURRENT_USER holds SSTH3_ALPHADITHERMODE=3", "HKEY_CURRENT_USER"},
         // Hostile data is shown short and readable, and the longest still fits one line.
         {{{"SSTH3_ALPHADITHERMODE", std::string(1 << 20, 'x')}}, {}, "Frame8", longest + ":", longest},
-        {{}, {{CU, "SSTH3_ALPHADITHERMODE", storedText(std::string(1 << 20, 'x'))}}, "Frame8", longest + " at", longest},
         {{}, {{CU, "FX_GLIDE_NO_SPLASH", {regtype::Sz, {'a', 1, 0x1F, 0xE9, 0, 'b'}}}}, "Check5", "FX_GLIDE_NO_SPLASH=a??\xE9 at", "=a??\xE9"},
         {{}, {{CU, "FX_GLIDE_LOD_DITHER", {regtype::Sz, {}}}}, "Check6", "FX_GLIDE_LOD_DITHER= at", "FX_GLIDE_LOD_DITHER="},
+        // Wide letters give way until the line fits the screen in the tip's font.
+        {{{"SSTH3_ALPHADITHERMODE", std::string(50, 'W')}}, {}, "Frame8", std::string(37, 'W') + "...", "=WWW"},
     };
     for (const Case& c : cases) {
         Machine m;
@@ -75,6 +76,7 @@ TEST(GlideOverrides, TheTipNamesTheSourceThatDecidesAndItsValueShort)
         EXPECT_TRUE(has(m.help(c.control), c.note)) << c.note << ": " << m.help(c.control);
         const std::string line = m.help(c.control, true);
         EXPECT_TRUE(has(line, c.line) && line.size() <= 100) << c.line << ": " << line;
+        EXPECT_TRUE(TipFont().fits(m.book.help(c.control, TipFont()))) << m.book.help(c.control, TipFont()).c_str();
     }
 }
 
@@ -95,7 +97,78 @@ TEST(GlideOverrides, OnTheNtFamilyOnlyTheEnvironmentCountsAndNoEffectIsPromised)
     EXPECT_EQ(m.help("Check2"), Machine().help("Check2"));  // Direct3D's tips stay as they are
 }
 
-// Every control that shows or sets something has a tip.
+// Glide reads FX_GLIDE_SWAPINTERVAL, _ALLOC_COLOR and _TMU_MEMSIZE as
+// numbers (atol): a present value marks its box where Glide will not take the
+// number the checked box stands for (0, 3, 2), from whichever source wins, and
+// the tip says what Glide does with it. The other two count by presence.
+TEST(GlideNumbers, AStoredNumberGlideReadsOtherwiseIsMarkedAndItsEffectNamed)
+{
+    const std::string fits(253, ' '), overflows(254, ' ');  // 255 bytes with "7" and the zero fit Glide's buffer
+    const std::vector<std::string> values = {"0", "1", "2", "3", "", "-1", "12", "none", "7" + fits, "7" + overflows};
+    const std::map<std::string, std::vector<std::string>> effects = {  // by value, "" where it is the box's number
+        {"Check4", {"", "waits for 1 vertical retrace at", "waits for 2 vertical retraces", "waits for 3", "", "ignores it: the game",
+                    "waits for 12", "", "waits for 7", "waits for 7"}},
+        {"Check7", {"ignores it: the game", "uses 1 colour buffer,", "uses 2 colour buffers", "", "ignores it", "ignores it",
+                    "ignores it", "ignores it", "ignores it", "ignores it"}},
+        {"Check8", {"no memory", "each texture unit 1 MB.", "", "each texture unit 3 MB.", "no memory", "the card decides",
+                    "each texture unit 12 MB.", "no memory", "7 MB", "7 MB"}},
+        {"Check5", std::vector<std::string>(10)},
+        {"Check6", std::vector<std::string>(10)},
+    };
+    for (const auto& [box, effect] : effects) {
+        const char* name = helpRows().find(box.c_str())->glideValue;
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            const bool tooLong = i == values.size() - 1;
+            for (const int source : {0, CU, LM}) {
+                Machine m;
+                if (source == 0) m.environment.vars[name] = values[i];
+                else m.store.set(source, kGlideKey, name, storedText(values[i]));
+                const bool marked = source == 0 || (source == CU && !tooLong) || (source == LM && (tooLong || !effect[i].empty()));
+                const std::string where = box + " " + std::to_string(source) + " \"" + values[i].substr(0, 8) + "\"";
+                EXPECT_EQ(m.marked().count(box), marked) << where;
+                const std::string tip = m.help(box.c_str());
+                const std::string note = source == LM && tooLong ? "longer than Glide's 255-byte buffer" : marked ? effect[i] : "";
+                EXPECT_TRUE(has(tip, note)) << where << tip;
+                EXPECT_EQ(has(tip, "checked, Apply stores"), source == LM && marked && !tooLong) << where << tip;
+            }
+        }
+    }
+    Machine m;  // beyond a 32-bit long atol's result is not defined
+    m.store.set(LM, kGlideKey, "FX_GLIDE_SWAPINTERVAL", storedText("99999999999"));
+    m.marked();
+    EXPECT_TRUE(has(m.help("Check4"), "too large")) << m.help("Check4");
+}
+
+// hwcGetenv's buffer holds 255 bytes, and a read leaves it the size of the
+// value it found: a short value of another kind in HKEY_CURRENT_USER hides a
+// longer text of Velmora's, and a text too long for the buffer is no override.
+TEST(GlideNumbers, GlidesBufferDecidesWhichTextItCanRead)
+{
+    struct Case {
+        StoredValue user, own;
+        bool marked;
+        const char* note;
+    };
+    const std::vector<Case> cases = {
+        {{regtype::Binary, {1}}, storedText("1"), true, "binary data of 1 byte, which leaves Glide too little room"},
+        {storedDword(0), storedText("1234"), true, "as a DWORD of 4 bytes"},
+        {storedDword(0), storedText("123"), false, ""},  // four bytes with its zero fit in four
+        {storedText(std::string(300, 'x')), storedText("1"), false, ""},
+        {{}, storedText(std::string(255, 'x')), true, "longer than Glide's 255-byte buffer"},
+        {{}, storedText(std::string(254, 'x')), false, ""},
+    };
+    for (const Case& c : cases) {
+        Machine m;
+        if (c.user.type != regtype::None) m.store.set(CU, kGlideKey, "FX_GLIDE_NO_SPLASH", c.user);
+        m.store.set(LM, kGlideKey, "FX_GLIDE_NO_SPLASH", c.own);
+        EXPECT_EQ(m.marked().count("Check5"), c.marked) << c.note;
+        EXPECT_TRUE(has(m.help("Check5"), c.note)) << m.help("Check5");
+        EXPECT_TRUE(TipFont().fits(m.book.help("Check5", TipFont())));
+    }
+}
+
+// Every control that shows or sets something has a tip, whose one line fits
+// a 640-pixel screen in the tip's font.
 TEST(Help, EveryControlThatShowsOrSetsSomethingHasATipThatFitsOneLine)
 {
     Machine m;
@@ -104,6 +177,7 @@ TEST(Help, EveryControlThatShowsOrSetsSomethingHasATipThatFitsOneLine)
     for (const ControlHelp& row : helpRows()) {
         ASSERT_NE(layout::find(row.control), nullptr) << row.control;
         EXPECT_TRUE(withHelp.insert(row.control).second) << row.control << " twice";
+        EXPECT_TRUE(TipFont().fits(m.book.help(row.control, TipFont())) && m.help(row.control, true).size() <= 100) << row.control;
     }
     for (const layout::Control& c : layout::controls()) {
         const bool sets = c.kind == layout::Kind::CheckBox || c.kind == layout::Kind::OptionButton ||
@@ -112,6 +186,6 @@ TEST(Help, EveryControlThatShowsOrSetsSomethingHasATipThatFitsOneLine)
     }
     for (const char* shows : {"Frame1", "Label23"}) EXPECT_TRUE(withHelp.count(shows)) << shows;
     EXPECT_TRUE(has(m.help("Frame1"), "HKEY_LOCAL_MACHINE\\" + kDriverKey + ".")) << m.help("Frame1");
-    EXPECT_TRUE(has(m.help("Label23"), "runs at its own clock"));
+    EXPECT_TRUE(has(m.help("Frame7"), "Glide 3 programs") && has(m.help("Frame7"), "Glide 2 programs do not read it"));
     EXPECT_EQ(m.help("Label1"), "");
 }
