@@ -10,25 +10,32 @@ constexpr UINT kTextFormat = DT_WORDBREAK | DT_NOPREFIX;
 
 }  // namespace
 
-void HelpPopup::create(HINSTANCE instance, HWND owner, HFONT font, int dpi)
+void HelpPopup::prepare(HINSTANCE instance, HWND owner, HFONT font, int dpi)
 {
+    instance_ = instance;
+    owner_ = owner;
     font_ = font;
     dpi_ = dpi;
+}
+
+bool HelpPopup::create()
+{
     WNDCLASSA wc = {};
     wc.lpfnWndProc = proc;
-    wc.hInstance = instance;
+    wc.hInstance = instance_;
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_INFOBK + 1);
     wc.lpszClassName = kPopupClass;
-    if (!RegisterClassA(&wc)) return;
-    hwnd_ = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kPopupClass, "", WS_POPUP | WS_BORDER, 0, 0, 0, 0, owner, nullptr,
-                            instance, nullptr);
+    if (!RegisterClassA(&wc)) return false;
+    hwnd_ = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kPopupClass, "", WS_POPUP | WS_BORDER, 0, 0, 0, 0, owner_,
+                            nullptr, instance_, nullptr);
     if (hwnd_) SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    return hwnd_ != nullptr;
 }
 
 void HelpPopup::show(const RECT& anchor, const Text& text)
 {
-    if (!hwnd_) return;
+    if (!hwnd_ && (!owner_ || !create())) return;
     text_ = text;
     SetWindowTextA(hwnd_, text.c_str());  // what a screen reader, or a test, reads
     const int margin = MulDiv(kMargin, dpi_, 96);

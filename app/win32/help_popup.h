@@ -17,8 +17,9 @@ public:
     HelpPopup(const HelpPopup&) = delete;
     HelpPopup& operator=(const HelpPopup&) = delete;
 
-    // Hidden until shown; without it F1 shows nothing and the window works as well.
-    void create(HINSTANCE instance, HWND owner, HFONT font, int dpi);
+    // What the window is made with, at the first F1, so that the start pays
+    // nothing for it; where it cannot be made F1 shows nothing.
+    void prepare(HINSTANCE instance, HWND owner, HFONT font, int dpi);
     // Below `anchor` (screen coordinates), or above it where the screen ends.
     void show(const RECT& anchor, const Text& text);
     void hide();
@@ -28,7 +29,10 @@ public:
 
 private:
     static LRESULT CALLBACK proc(HWND h, UINT m, WPARAM w, LPARAM l);
+    bool create();
 
+    HINSTANCE instance_ = nullptr;
+    HWND owner_ = nullptr;
     HWND hwnd_ = nullptr;
     HWND focus_ = nullptr;  // where the focus was when it was shown
     HFONT font_ = nullptr;

@@ -102,7 +102,7 @@ Status MainWindow::create(HINSTANCE instance)
     driverKey_ = findDriverKey(store_, &driverKeyFound_);
     form_ = std::make_unique<Form1>(regEdit_, controls_->controls(), userDecimalSeparator(), driverKey_);
     help_ = std::make_unique<HelpBook>(windowsFamily(), driverKey_);
-    popup_.create(instance_, hwnd_, regular_.get(), dpi_);
+    popup_.prepare(instance_, hwnd_, regular_.get(), dpi_);
     HMENU menu = GetSystemMenu(hwnd_, FALSE);
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING, kCopyReport, "Co&py Report\tCtrl+C");
