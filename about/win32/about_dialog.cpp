@@ -127,7 +127,7 @@ Status AboutDialog::createControl(const layout::Control& c)
                  FALSE);
     if (c.kind == layout::Kind::Label) {
         labels_[static_cast<std::size_t>(&c - L::controls().begin())] = h;
-        if (c.has(layout::AutoSize)) Win32Label({h, true, 1 << 20, 1 << 20}).fitToText();
+        if (c.has(layout::AutoSize)) Win32Label::fitToText({h, true, 1 << 20, 1 << 20});
     }
     return {};
 }
