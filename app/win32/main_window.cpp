@@ -124,7 +124,8 @@ Status MainWindow::createControl(const layout::Control& c, HWND parent, POINT or
             LoadImageA(instance_, MAKEINTRESOURCEA(c.picture), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR))));
         SendMessageA(h, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(pictures_.back().get()));
     }
-    if (c.kind == layout::Kind::Label && c.has(layout::AutoSize)) Win32Label::fitToText(label(c.name));
+    // A value label is sized when it gets its text.
+    if (c.kind == layout::Kind::Label && c.has(layout::AutoSize) && *c.caption) Win32Label::fitToText(label(c.name));
     if (c.kind == layout::Kind::Slider) {  // its position comes from its control object
         const auto& s = layout::kSlider1;
         SendMessageA(h, TBM_SETRANGE, FALSE, MAKELPARAM(s.min, s.max));
@@ -161,8 +162,6 @@ Status MainWindow::createControls()
     GetWindowRect(tab_, &pageArea_);
     MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&pageArea_), 2);
     SendMessageA(tab_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&pageArea_));
-    VELMORA_TRY(makePage(0));
-    ShowWindow(pages_[0], SW_SHOW);
     return {};
 }
 
@@ -237,6 +236,7 @@ void MainWindow::showHelp()
 
 void MainWindow::show(int showCommand)
 {
+    selectTab(0);
     ShowWindow(hwnd_, showCommand);
     UpdateWindow(hwnd_);
     SetFocus(tab_);

@@ -26,13 +26,14 @@ public:
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
-    // Creates the window, the tab control, the buttons and the first page's
-    // controls in their designed states, hidden.
+    // Creates the window, the tab control and the buttons, hidden; the
+    // setting controls hold their designed states until their pages are made.
     Status create(HINSTANCE instance);
     Status Form_Load() { return form_->Form_Load(); }
     // After the load: what decides each Glide value before Velmora's, shown
     // in the captions' colour, and the tips of every control.
     void showHelp();
+    // Makes the first tab's page and shows the window, drawn once.
     void show(int showCommand);
     // Shows tab 0..4 as the tab control's current one, making its page first
     // if it was never shown. Every way of changing tabs comes here.

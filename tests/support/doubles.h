@@ -48,7 +48,7 @@ public:
     {
         VELMORA_TRY(counted(Op::Read, hive, key, name));
         const auto v = get(hive, str(key), str(name));
-        if (!v) return registryError(2, "The system cannot find the file specified.");
+        if (!v) return registryError(2);
         return out = *v, Status();
     }
     Status write(std::int32_t hive, const Text& key, const Text& name, const StoredValue& v) override
@@ -63,7 +63,7 @@ public:
     }
     Status subkeys(std::int32_t hive, const Text& key, Vec<Text>& names) override
     {
-        if (!hasKey(hive, key)) return registryError(2, "The system cannot find the file specified.");
+        if (!hasKey(hive, key)) return registryError(2);
         const std::string parent = std::get<1>(place(hive, str(key), "")) + "\\";
         names.clear();
         for (const auto& [h, k] : keys)
@@ -95,7 +95,7 @@ private:
     {
         calls.push_back({op, hive, str(key), str(name)});
         const bool failing = fails && fails(calls.size() - 1, calls.back());
-        return failing ? registryError(31, "A device attached to the system is not functioning.") : Status();
+        return failing ? registryError(31) : Status();
     }
 };
 
