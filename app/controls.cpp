@@ -34,7 +34,7 @@ Status OptionButton::put(bool v)
 Status OptionButton::setValue(bool v)
 {
     if (v)
-        for (OptionButton* other = frame_.first_; other; other = other->next_)
+        for (OptionButton* other = frame_ ? frame_->first_ : nullptr; other; other = other->next_)
             if (other != this && other->value()) VELMORA_TRY(other->put(false));
     return put(v);
 }

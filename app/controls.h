@@ -84,7 +84,13 @@ private:
 
 class OptionButton : public Control {
 public:
-    explicit OptionButton(OptionFrame& frame) : frame_(frame), next_(frame.first_) { frame.first_ = this; }
+    // Once, before any value is set; a button that joins none stands alone.
+    void join(OptionFrame& frame)
+    {
+        frame_ = &frame;
+        next_ = frame.first_;
+        frame.first_ = this;
+    }
 
     bool value() const { return made() ? selected() : held_; }
     Status setValue(bool v);
@@ -96,8 +102,8 @@ protected:
 private:
     Status put(bool v);
     Status showHeld() override { return setSelected(held_); }
-    OptionFrame& frame_;
-    OptionButton* next_;  // the frame's buttons, newest first
+    OptionFrame* frame_ = nullptr;
+    OptionButton* next_ = nullptr;  // the frame's buttons, newest first
     bool held_ = false;
 };
 

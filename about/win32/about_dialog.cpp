@@ -58,7 +58,7 @@ private:
     Vec<HWND> labels_{Vec<HWND>(L::controls().size())};  // by row of the dialog's table, for their colours
 };
 
-AboutDialog* AboutDialog::current_ = nullptr;
+AboutDialog* AboutDialog::current_;
 
 Status AboutDialog::open(HINSTANCE instance, HWND owner)
 {

@@ -95,11 +95,10 @@ Status MainWindow::create(HINSTANCE instance)
     hwnd_ = CreateWindowExA(WS_EX_CONTROLPARENT, kMainClass, layout::kWindowCaption, style, CW_USEDEFAULT,
                             CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance, this);
     if (!hwnd_) return outOfMemory();
-    controls_ = std::make_unique<Win32Form1Controls>();
     VELMORA_TRY(createControls());
 
     const Text driverKey = findDriverKey(store_);
-    form_ = std::make_unique<Form1>(regEdit_, controls_->controls(), userDecimalSeparator(), driverKey);
+    form_ = std::make_unique<Form1>(regEdit_, controls_.controls(), userDecimalSeparator(), driverKey);
     help_ = std::make_unique<HelpBook>(windowsFamily(), driverKey);
     return {};
 }
@@ -176,7 +175,7 @@ Status MainWindow::makePage(int tab)
     SetWindowPos(page, GetWindow(tab_, GW_HWNDPREV), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     for (const layout::Control* c : layout::onTab(tab)) VELMORA_TRY(createControl(*c, page, {a.left, a.top}));
     Status handed;
-    controls_->each([&](const char* name, auto& control) {
+    controls_.each([&](const char* name, auto& control) {
         if (handed.ok() && layout::tabOf(layout::get(name)) == tab) handed = control.make(windowFor(control, name));
     });
     VELMORA_TRY(handed);

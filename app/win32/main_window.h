@@ -74,7 +74,7 @@ private:
 
     Win32Store store_;
     RegEdit regEdit_{store_};
-    std::unique_ptr<Win32Form1Controls> controls_;
+    Win32Form1Controls controls_;
     std::unique_ptr<Form1> form_;
     std::unique_ptr<HelpBook> help_;
 };

@@ -54,7 +54,6 @@ private:
 
 class Win32OptionButton : public OptionButton {
 public:
-    using OptionButton::OptionButton;
     Status make(HWND hwnd)
     {
         hwnd_ = hwnd;

@@ -139,7 +139,7 @@ struct MemoryCheckBox : CheckBox, MemoryControl {
 };
 
 struct MemoryOptionButton : OptionButton, MemoryControl {
-    explicit MemoryOptionButton(OptionFrame& frame) : OptionButton(frame), MemoryControl("0") {}
+    MemoryOptionButton() : MemoryControl("0") {}
     bool selected() const override { return shown == "1"; }
     Status setSelected(bool v) override { return change(v ? "1" : "0"); }
     Status show(const std::string& s) override { return setValue(s == "1"); }

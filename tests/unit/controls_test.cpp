@@ -12,7 +12,8 @@ TEST(Controls, AValueGivenBeforeTheWindowIsHeldUnderTheSameRulesAndHandedOverWhe
     MemoryCheckBox box;
     MemorySlider slider;
     OptionFrame frame;
-    MemoryOptionButton first(frame), second(frame);
+    MemoryOptionButton first, second;
+    first.join(frame), second.join(frame);
     ASSERT_TRUE(label.setCaption("Unknown").ok() && box.setValue(CheckBox::Grayed).ok() && slider.setValue(250).ok());
     ASSERT_TRUE(first.setValue(true).ok() && second.setValue(true).ok());
     EXPECT_EQ(box.setValue(3).number(), 380);
