@@ -109,7 +109,8 @@ private:
 
 class Slider : public Control {
 public:
-    Slider(std::int32_t min, std::int32_t max) : min_(min), max_(max), held_(min) {}
+    // At `start` until set.
+    Slider(std::int32_t min, std::int32_t max, std::int32_t start) : min_(min), max_(max), held_(start) {}
     std::int32_t min() const { return min_; }
     std::int32_t max() const { return max_; }
     std::int32_t value() const { return made() ? position() : held_; }

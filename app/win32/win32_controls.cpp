@@ -68,7 +68,7 @@ Status Win32OptionButton::setSelected(bool v)
     return {};
 }
 
-Win32Slider::Win32Slider() : Slider(layout::kSlider1.min, layout::kSlider1.max) {}
+Win32Slider::Win32Slider() : Slider(layout::kSlider1.min, layout::kSlider1.max, layout::kSlider1.value) {}
 
 std::int32_t Win32Slider::position() const { return static_cast<std::int32_t>(SendMessageA(hwnd_, TBM_GETPOS, 0, 0)); }
 

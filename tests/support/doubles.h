@@ -146,7 +146,7 @@ struct MemoryOptionButton : OptionButton, MemoryControl {
 };
 
 struct MemorySlider : Slider, MemoryControl {
-    MemorySlider() : Slider(layout::kSlider1.min, layout::kSlider1.max), MemoryControl("143") {}
+    MemorySlider() : Slider(layout::kSlider1.min, layout::kSlider1.max, layout::kSlider1.value), MemoryControl("143") {}
     std::int32_t position() const override { return std::stoi(shown); }
     Status setPosition(std::int32_t v) override { return change(std::to_string(v)); }
     Status show(const std::string& s) override { return setValue(std::stoi(s)); }
