@@ -2,8 +2,9 @@
 // same machine, in the same run:
 //   startup N    time from process creation to the main window shown and idle,
 //                Velmcfg.exe and the program before its pages were made when
-//                first shown (Velmcfg-before.exe) against an empty window, in
-//                turn; peak working sets; the main window's child windows at start
+//                first shown (Velmcfg-before.exe) against an empty window and
+//                an empty window with a tab control, in turn; peak working
+//                sets; the main window's child windows at start
 //   tabs N       each tab's showing, by the arrow key on the tab control until
 //                the window is drawn: the first and a later one, in both programs
 //   sequences N  the load sequence (with the driver key's lookup before it and
@@ -105,20 +106,22 @@ double startOnce(const std::string& exe, SIZE_T& peak, int& windows)
 
 void startup(int pairs)
 {
-    const char* const names[] = {"velmcfg", "before", "empty"};
-    const std::string exes[] = {besideMe("Velmcfg.exe"), besideMe("Velmcfg-before.exe"), besideMe("empty_window.exe")};
-    std::vector<double> times[3];
-    SIZE_T peaks[3] = {};
-    int windows[3] = {};
-    for (int i = 0; i < 3; ++i) startOnce(exes[i], peaks[i], windows[i]);  // the files into the cache first
+    const char* const names[] = {"velmcfg", "before", "tabs", "empty"};
+    const std::string exes[] = {besideMe("Velmcfg.exe"), besideMe("Velmcfg-before.exe"), besideMe("tab_window.exe"),
+                                besideMe("empty_window.exe")};
+    constexpr int n = 4;
+    std::vector<double> times[n];
+    SIZE_T peaks[n] = {};
+    int windows[n] = {};
+    for (int i = 0; i < n; ++i) startOnce(exes[i], peaks[i], windows[i]);  // the files into the cache first
     for (SIZE_T& p : peaks) p = 0;
     // Each round starts with another, so a drift in the machine weighs on all alike.
     for (int round = 0; round < pairs; ++round)
-        for (int k = 0; k < 3; ++k) {
-            const int i = (round + k) % 3;
+        for (int k = 0; k < n; ++k) {
+            const int i = (round + k) % n;
             times[i].push_back(startOnce(exes[i], peaks[i], windows[i]));
         }
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < n; ++i) {
         report((std::string("window_") + names[i]).c_str(), times[i]);
         std::printf("memory %s %lu\nwindows %s %d\n", names[i], static_cast<unsigned long>(peaks[i]), names[i], windows[i]);
     }

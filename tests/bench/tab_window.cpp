@@ -1,0 +1,50 @@
+// A second floor for start-up: the empty window with what any tabbed window
+// needs, comctl32 loaded and a tab control of Velmora's five tabs at its size
+// (96 DPI), nothing on its pages.
+#include <windows.h>
+
+#include <commctrl.h>
+
+namespace {
+
+LRESULT CALLBACK proc(HWND h, UINT m, WPARAM w, LPARAM l)
+{
+    if (m == WM_DESTROY) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcA(h, m, w, l);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
+{
+    InitCommonControls();
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = proc;
+    wc.hInstance = instance;
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = "TabWindow";
+    RegisterClassA(&wc);
+    HWND h = CreateWindowA("TabWindow", "Tab window", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+                           CW_USEDEFAULT, CW_USEDEFAULT, 425, 450, nullptr, nullptr, instance, nullptr);
+    HWND tabs = CreateWindowA(WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TCS_TABS, 8, 8, 401, 377, h,
+                              nullptr, instance, nullptr);
+    SendMessageA(tabs, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    const char* const captions[] = {"Information", "Overclock", "DirectX Options", "Glide Options", "Windows Options"};
+    for (int i = 0; i < 5; ++i) {
+        TCITEMA item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<char*>(captions[i]);
+        SendMessageA(tabs, TCM_INSERTITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    }
+    ShowWindow(h, show);
+    UpdateWindow(h);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return 0;
+}
