@@ -181,8 +181,8 @@ class Picture:
 
 
 # Each picture keeps only the colours it needs: every pixel within this many
-# levels of its drawn colour in each of red, green and blue, the step of a
-# 16-bit display, which shows the pictures exactly so anyway.
+# levels of its drawn colour in each of red, green and blue, no more than a
+# 16-bit display's own step in red and blue.
 TOLERANCE = 8
 
 
@@ -200,8 +200,8 @@ def palette_for(pixels, tolerance=TOLERANCE):
 def rle8_row(row):
     """One row in BI_RLE8, the shortest the encoding allows: runs of one
     index (two bytes each, at most 255 pixels) and, for three or more
-    pixels, literal stretches padded to a whole word. Only what Windows 3.0
-    already wrote and every reader draws alike: no delta, no run across rows."""
+    pixels, literal stretches padded to a whole word. Only the plainest forms,
+    which every reader draws alike: no delta, no run across rows."""
     n = len(row)
     cost, step = [0] + [None] * n, [None] * (n + 1)
     for i in range(n):
