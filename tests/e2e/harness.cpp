@@ -262,9 +262,11 @@ std::string App::tipOf(const char* name, HWND* tip) const
     return text;
 }
 
+// Away from the window: a tip that the pointer left there raised is not in the picture.
 void App::screenshot(HWND h, const std::string& name)
 {
     RECT r;
+    SetCursorPos(0, 0);
     UpdateWindow(h);
     if (GetWindowRect(h, &r)) screenshot(r, name);
 }
