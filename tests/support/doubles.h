@@ -154,14 +154,13 @@ struct MemorySlider : Slider, MemoryControl {
 
 // The main window's setting controls in the states the window creates them
 // with (labels empty, boxes cleared, no option selected, the slider at 143),
-// each also found by name in `byName`; their windows made at once, unless
-// `made` is false.
+// each also found by name in `byName`; their windows made at once.
 struct MemoryForm1Controls {
-    explicit MemoryForm1Controls(bool made = true)
+    MemoryForm1Controls()
     {
         set.each([&](const char* name, auto& c) {
             byName[name] = &c;
-            if (made) static_cast<void>(c.handOver());
+            static_cast<void>(c.handOver());
         });
     }
     MemoryControls byName;
