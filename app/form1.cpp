@@ -45,6 +45,8 @@ Form1::Form1(RegEdit& regEdit, const Form1Controls& controls, char decimalSepara
 {
 }
 
+Form1::~Form1() = default;
+
 // Every step runs; only a failure that escaped a step's own trap stops the sequence.
 Status Form1::Form_Load()
 {

@@ -32,6 +32,10 @@ public:
     // read; driverKey is the display driver's key that holds the card's values.
     Form1(RegEdit& regEdit, const Form1Controls& controls, char decimalSeparator = '.',
           Text driverKey = velmora::driverKey(0));
+    // Out of line, so that a Form1 made elsewhere (the report's dry run)
+    // instantiates none of its members' code: with -flto, GCC 12 for MinGW
+    // failed (an internal error) on the same clone made in two files.
+    ~Form1();
 
     // Event handlers. None of them traps: a failure that escapes a procedure's
     // fallback stops the sequence and is returned.

@@ -13,6 +13,9 @@ set(CMAKE_CXX_STANDARD_LIBRARIES "")
 add_link_options(-static -static-libgcc -static-libstdc++)
 # What ships carries no unused code and no symbols.
 add_link_options(-Wl,--gc-sections $<$<NOT:$<CONFIG:Debug>>:-s>)
+# Only the program is optimised whole at link time; the test programs link
+# the machine code that the library objects also carry.
+add_link_options(-fno-use-linker-plugin)
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
   # A 4.0 header, or Windows 95 and 98 refuse to load the program.
   add_link_options(-Wl,--major-os-version,4 -Wl,--minor-os-version,0
@@ -25,7 +28,8 @@ set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 # The program's code links no runtime library: no C++ exceptions, no RTTI,
 # no unwind tables, no guarded statics. For the i686 program, nothing beyond
 # the 486's instructions, so that every Windows 95 and 98 machine runs it.
-set(VELMORA_LEAN -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables -fno-threadsafe-statics)
+set(VELMORA_LEAN -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables -fno-threadsafe-statics -fno-ident
+                 -flto -ffat-lto-objects)
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
   list(APPEND VELMORA_LEAN -march=i486)
   set(VELMORA_ENTRY _velmoraStart@0)
@@ -61,8 +65,8 @@ target_compile_options(Velmcfg PRIVATE ${VELMORA_LEAN} ${VELMORA_WIN95_HEADER})
 target_compile_definitions(Velmcfg PRIVATE ${VELMORA_WIN95_FLOOR})
 # The C functions the compiler calls are written as plain loops, which it
 # must not turn back into calls to those same functions.
-set_source_files_properties(app/win32/runtime.cpp PROPERTIES COMPILE_OPTIONS "-fno-builtin;-fno-tree-loop-distribute-patterns")
-target_link_options(Velmcfg PRIVATE -nostdlib -nostartfiles -Wl,--entry=${VELMORA_ENTRY}
+set_source_files_properties(app/win32/runtime.cpp PROPERTIES COMPILE_OPTIONS "-fno-builtin;-fno-tree-loop-distribute-patterns;-fno-lto")
+target_link_options(Velmcfg PRIVATE -fuse-linker-plugin -Os ${VELMORA_LEAN} -nostdlib -nostartfiles -Wl,--entry=${VELMORA_ENTRY}
                     -Wl,-Map=${CMAKE_BINARY_DIR}/Velmcfg.map)
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
   # A program is always loaded at its own base address: it needs no relocations.

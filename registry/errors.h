@@ -9,19 +9,22 @@
 
 namespace velmora {
 
+// A number and a fixed text: two words, copied as freely as an integer.
 class [[nodiscard]] Status {
 public:
     Status() = default;  // success
-    Status(std::int32_t number, Text description) : number_(number), description_(static_cast<Text&&>(description)) {}
+    Status(std::int32_t number, const char* description) : number_(number), description_(description) {}
 
     bool ok() const { return number_ == 0; }
     bool failed() const { return number_ != 0; }
     std::int32_t number() const { return number_; }
-    const Text& description() const { return description_; }
+    // A registry failure's says "Registry:" only: the report adds the
+    // system's message for the code, which the number carries.
+    const char* description() const { return description_; }
 
 private:
     std::int32_t number_ = 0;
-    Text description_;
+    const char* description_ = "";
 };
 
 // Ends the calling step with the first failure.
@@ -50,7 +53,9 @@ Status outOfMemory();
 Status typeMismatch();
 Status invalidUseOfNull();
 Status invalidPropertyValue();
-// A registry failure: the system error code and its readable message.
-Status registryError(std::uint32_t systemCode, const Text& message);
+// A registry failure: the system error code, kept in the number.
+Status registryError(std::uint32_t systemCode);
+// The system error code a registry failure carries; false for any other failure.
+bool registryErrorCode(const Status& s, std::uint32_t& systemCode);
 
 }  // namespace velmora

@@ -16,7 +16,7 @@ namespace velmora {
 // codes and numbers fit in the object itself, without the heap.
 class Text {
 public:
-    Text() = default;
+    Text() { inline_[0] = 0; }
     Text(const char* s);  // NOLINT: text from literals reads best implicit
     Text(const char* s, std::size_t n) { append(s, n); }
     Text(const Text& o) { append(o.data_, o.size_); }
@@ -79,7 +79,7 @@ private:
     void take(Text& o) noexcept;  // o's text moves here; o is left empty
     char* grow(std::size_t n);    // room for n bytes; returns the heap block left, for the caller to free
 
-    char inline_[kInline + 1] = {};
+    char inline_[kInline + 1];  // only as far as the terminating zero is ever written
     char* data_ = inline_;
     std::size_t size_ = 0;
     std::size_t capacity_ = kInline;  // bytes before the terminating zero

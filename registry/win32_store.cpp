@@ -7,19 +7,7 @@
 namespace velmora {
 namespace {
 
-Text systemMessage(LONG code)
-{
-    char buf[256] = {};
-    DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                             static_cast<DWORD>(code), 0, buf, sizeof buf, nullptr);
-    while (n > 0 && (buf[n - 1] == '\r' || buf[n - 1] == '\n' || buf[n - 1] == ' ')) buf[--n] = 0;
-    return n ? Text(buf, n) : "error " + Text::number(code);
-}
-
-Status check(LONG code)
-{
-    return code == ERROR_SUCCESS ? Status() : registryError(static_cast<std::uint32_t>(code), systemMessage(code));
-}
+Status check(LONG code) { return code == ERROR_SUCCESS ? Status() : registryError(static_cast<std::uint32_t>(code)); }
 
 Status rootOf(std::int32_t hive, HKEY& root)
 {

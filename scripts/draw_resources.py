@@ -180,60 +180,76 @@ class Picture:
         return out
 
 
-def palette_for(pixels, most=256):
-    """At most `most` colours for the pixels: all of them where they fit, else
-    median cut, weighted by how often each colour occurs. A box keeps its most
-    frequent colour where that is half of it (the grey background stays exact)."""
-    counts = collections.Counter(pixels)
-    if len(counts) <= most:
-        return sorted(counts)
-    boxes = [list(counts.items())]
-    while len(boxes) < most:
-        def widest(box):
-            return max(max(c[k] for c, _ in box) - min(c[k] for c, _ in box) for k in range(3))
-        splittable = [b for b in boxes if len(b) > 1]
-        if not splittable:
-            break
-        box = max(splittable, key=lambda b: widest(b) * sum(n for _, n in b))
-        boxes.remove(box)
-        k = max(range(3), key=lambda k: max(c[k] for c, _ in box) - min(c[k] for c, _ in box))
-        box.sort(key=lambda item: item[0][k])
-        half, seen, cut = sum(n for _, n in box) / 2, 0, 1
-        for i, (_, n) in enumerate(box[:-1]):
-            seen += n
-            cut = i + 1
-            if seen >= half:
-                break
-        boxes += [box[:cut], box[cut:]]
+# Each picture keeps only the colours it needs: every pixel within this many
+# levels of its drawn colour in each of red, green and blue, no more than a
+# 16-bit display's own step in red and blue.
+TOLERANCE = 8
+
+
+def palette_for(pixels, tolerance=TOLERANCE):
+    """Colours of the picture itself, the most frequent first: each colour
+    joins the first one chosen within `tolerance`, else is chosen. The grey
+    background, the most frequent colour, stays exact."""
     palette = []
-    for box in boxes:
-        total = sum(n for _, n in box)
-        top, n_top = max(box, key=lambda item: item[1])
-        palette.append(top if n_top * 2 >= total else
-                       tuple(int(round(sum(c[k] * n for c, n in box) / total)) for k in range(3)))
+    for c, _ in collections.Counter(pixels).most_common():
+        if all(max(abs(c[k] - p[k]) for k in range(3)) > tolerance for p in palette):
+            palette.append(c)
     return palette
 
 
+def rle8_row(row):
+    """One row in BI_RLE8, the shortest the encoding allows: runs of one
+    index (two bytes each, at most 255 pixels) and, for three or more
+    pixels, literal stretches padded to a whole word. Only the plainest forms,
+    which every reader draws alike: no delta, no run across rows."""
+    n = len(row)
+    cost, step = [0] + [None] * n, [None] * (n + 1)
+    for i in range(n):
+        j = i
+        while j < n and row[j] == row[i] and j - i < 255:
+            j += 1
+            if cost[j] is None or cost[i] + 2 < cost[j]:
+                cost[j], step[j] = cost[i] + 2, (i, False)
+        for j in range(i + 3, min(n, i + 255) + 1):
+            c = cost[i] + 2 + (j - i + 1) // 2 * 2
+            if cost[j] is None or c < cost[j]:
+                cost[j], step[j] = c, (i, True)
+    parts, j = [], n
+    while j:
+        i, literal = step[j]
+        run = bytes(row[i:j])
+        parts.append(bytes((0, j - i)) + run + bytes((j - i) % 2) if literal else bytes((j - i, row[i])))
+        j = i
+    return b"".join(reversed(parts))
+
+
+def rle8(lines):
+    """Bottom-up rows, each ended by an end of line, the last by the end of the bitmap."""
+    return b"".join(rle8_row(line) + (b"\0\1" if i == len(lines) - 1 else b"\0\0") for i, line in enumerate(lines))
+
+
 def write_bmp(path, rows):
-    """An 8-bit bottom-up BMP with its palette; each row padded to four bytes.
-    Each picture has a few hundred colours at most, which 256 show alike at
-    a third of the 24-bit size."""
+    """An 8-bit bottom-up BMP with a palette of only the colours it uses,
+    run-length encoded (BI_RLE8) where that is smaller than the plain rows."""
     height, width = len(rows), len(rows[0])
     palette = palette_for([c for line in rows for c in line])
     index = {}
 
     def nearest(c):
         if c not in index:
-            index[c] = min(range(len(palette)), key=lambda i: sum((palette[i][k] - c[k]) ** 2 for k in range(3)))
+            index[c] = min(range(len(palette)), key=lambda i: (max(abs(palette[i][k] - c[k]) for k in range(3)),
+                                                               sum((palette[i][k] - c[k]) ** 2 for k in range(3))))
         return index[c]
+    lines = [[nearest(c) for c in line] for line in reversed(rows)]
     stride = (width + 3) & ~3
-    pixels = bytearray()
-    for line in reversed(rows):
-        pixels += bytes(nearest(c) for c in line) + bytes(stride - width)
+    plain = b"".join(bytes(line) + bytes(stride - width) for line in lines)
+    packed = rle8(lines)
+    compression, pixels = (1, packed) if len(packed) < len(plain) else (0, plain)
     table = b"".join(bytes((b, g, r, 0)) for r, g, b in palette)
     offset = 14 + 40 + len(table)
     header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 0, len(pixels), 2835, 2835, len(palette), 0)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, compression, len(pixels), 2835, 2835,
+                       len(palette), 0)
     with open(path, "wb") as f:
         f.write(header + info + table + pixels)
 

@@ -97,7 +97,7 @@ private:
     Vec<HWND> labels_{Vec<HWND>(L::controls().size())};  // by row of the dialog's table, for their colours
 };
 
-AboutDialog* AboutDialog::current_ = nullptr;
+AboutDialog* AboutDialog::current_;
 
 Status AboutDialog::open(HINSTANCE instance, HWND owner)
 {
@@ -163,7 +163,7 @@ Status AboutDialog::createControl(const layout::Control& c)
                  FALSE);
     if (c.kind == layout::Kind::Label) {
         labels_[static_cast<std::size_t>(&c - L::controls().begin())] = h;
-        if (c.has(layout::AutoSize)) Win32Label({h, true, 1 << 20, 1 << 20}).fitToText();
+        if (c.has(layout::AutoSize)) Win32Label::fitToText({h, true, 1 << 20, 1 << 20});
     }
     return {};
 }

@@ -80,7 +80,7 @@ void MainWindow::copyReport()
         {now.wYear, now.wMonth, now.wDay},
         driverKey_,
         driverKeyFound_};
-    if (!putOnClipboard(hwnd_, buildReport(source, store_, controls_->controls(), *help_)))
+    if (!putOnClipboard(hwnd_, buildReport(source, store_, controls_.controls(), *help_)))
         MessageBoxA(hwnd_,
                     "The report could not be put on the clipboard: another program may be using it. "
                     "Nothing has changed; try again in a moment.",

@@ -10,7 +10,7 @@ namespace {
 // comctl32 4.70 and later wrap a tip at the width this message gives and
 // answer the width before it (-1); 4.00 does not know the message, answers
 // 0 and shows every tip on one line, so the help gives it one line.
-constexpr UINT kSetMaxTipWidth = WM_USER + 24;
+constexpr UINT kSetMaxTipWidth = WM_USER + 24, kGetMaxTipWidth = WM_USER + 25;
 constexpr int kTipWidth = 320;  // pixels at 96 DPI
 constexpr int kShownFor = 30000;  // ms: long enough to read three lines
 
@@ -61,39 +61,48 @@ private:
     HGDIOBJ old_;
 };
 
-// Sets the wrapping width and answers whether the tooltip wraps.
-bool wrapsTips(HWND tips, int dpi) { return SendMessageA(tips, kSetMaxTipWidth, 0, MulDiv(kTipWidth, dpi, 96)) != 0; }
-
+// Every tip of the controls whose windows exist on the tab's page
+// (layout::kNotOnTab: the window's own buttons; kAllTabs: every page made
+// so far), with the help's text of this moment.
+constexpr int kAllTabs = -2;
 template <class Each>
-void forEachTip(HWND tips, const MainWindow& window, const HelpBook& help, int dpi, Each each)
+void forEachTip(HWND tips, const MainWindow& window, const HelpBook& help, int tab, Each each)
 {
-    const bool wraps = wrapsTips(tips, dpi);
+    const bool wraps = SendMessageA(tips, kGetMaxTipWidth, 0, 0) > 0;
     const TipLineFit oneLine(tips);
     for (const ControlHelp& row : helpRows()) {
+        const layout::Control& c = layout::get(row.control);
+        HWND control = window.control(row.control);
+        if ((tab != kAllTabs && layout::tabOf(c) != tab) || !control) continue;
         const Text text = wraps ? help.help(row.control, false) : help.help(row.control, oneLine);
-        ToolInfo400 ti = toolFor(layout::get(row.control), window.control(row.control), text);
+        ToolInfo400 ti = toolFor(c, control, text);
         each(ti);
     }
 }
 
 }  // namespace
 
-HWND createHelpTips(const MainWindow& window, HINSTANCE instance, const HelpBook& help, int dpi)
+HWND createHelpTips(HWND window, HINSTANCE instance, int dpi)
 {
     HWND tips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window.hwnd(), nullptr,
-                                instance, nullptr);
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, instance,
+                                nullptr);
     if (!tips) return nullptr;
     SendMessageA(tips, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(kShownFor, 0));
-    forEachTip(tips, window, help, dpi,
-               [tips](ToolInfo400& ti) { SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti)); });
+    SendMessageA(tips, kSetMaxTipWidth, 0, MulDiv(kTipWidth, dpi, 96));
     return tips;
 }
 
-void updateHelpTips(HWND tips, const MainWindow& window, const HelpBook& help, int dpi)
+void addHelpTips(HWND tips, const MainWindow& window, const HelpBook& help, int tab)
+{
+    forEachTip(tips, window, help, tab,
+               [tips](ToolInfo400& ti) { SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti)); });
+}
+
+void updateHelpTips(HWND tips, const MainWindow& window, const HelpBook& help)
 {
     if (!tips) return;
-    forEachTip(tips, window, help, dpi,
+    forEachTip(tips, window, help, kAllTabs,
                [tips](ToolInfo400& ti) { SendMessageA(tips, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti)); });
 }
 

@@ -98,9 +98,8 @@ Status MainWindow::create(HINSTANCE instance)
     if (!hwnd_) return outOfMemory();
     VELMORA_TRY(createControls());
 
-    controls_ = std::make_unique<Win32Form1Controls>(*this);
     driverKey_ = findDriverKey(store_, &driverKeyFound_);
-    form_ = std::make_unique<Form1>(regEdit_, controls_->controls(), userDecimalSeparator(), driverKey_);
+    form_ = std::make_unique<Form1>(regEdit_, controls_.controls(), userDecimalSeparator(), driverKey_);
     help_ = std::make_unique<HelpBook>(windowsFamily(), driverKey_);
     popup_.prepare(instance_, hwnd_, regular_.get(), dpi_);
     HMENU menu = GetSystemMenu(hwnd_, FALSE);
@@ -129,7 +128,14 @@ Status MainWindow::createControl(const layout::Control& c, HWND parent, POINT or
             LoadImageA(instance_, MAKEINTRESOURCEA(c.picture), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR))));
         SendMessageA(h, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(pictures_.back().get()));
     }
-    if (c.kind == layout::Kind::Label && c.has(layout::AutoSize)) Win32Label(label(c.name)).fitToText();
+    // A value label is sized when it gets its text.
+    if (c.kind == layout::Kind::Label && c.has(layout::AutoSize) && *c.caption) Win32Label::fitToText(label(c.name));
+    if (c.kind == layout::Kind::Slider) {  // its position comes from its control object
+        const auto& s = layout::kSlider1;
+        SendMessageA(h, TBM_SETRANGE, FALSE, MAKELPARAM(s.min, s.max));
+        SendMessageA(h, TBM_SETLINESIZE, 0, s.smallChange);
+        SendMessageA(h, TBM_SETPAGESIZE, 0, s.largeChange);
+    }
     return {};
 }
 
@@ -146,42 +152,50 @@ Status MainWindow::createControls()
     }
 
     // The buttons come first in the tab order; the tab control sits below its pages.
-    Vec<HWND> zOrder;
+    HWND after = HWND_TOP;
     for (const layout::Control* c : layout::tabOrder())
         if (sameText(c->container, layout::kWindowName) && c->kind == layout::Kind::CommandButton) {
             VELMORA_TRY(createControl(*c, hwnd_, {0, 0}));
-            zOrder.push_back(windowOf(c->name));
+            SetWindowPos(windowOf(c->name), after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            after = windowOf(c->name);
         }
+    SetWindowPos(tab_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
     // Each page covers the tab control's display area; controls keep their
     // places relative to the tab control, tab row included.
-    RECT area;
-    GetWindowRect(tab_, &area);
-    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&area), 2);
-    SendMessageA(tab_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
-    for (int t = 0; t < layout::kTabCount; ++t) {
-        HWND page = CreateWindowExA(WS_EX_CONTROLPARENT, kPageClass, "", WS_CHILD | (t == 0 ? WS_VISIBLE : 0),
-                                    area.left, area.top, area.right - area.left, area.bottom - area.top, hwnd_,
-                                    nullptr, instance_, this);
-        if (!page) return outOfMemory();
-        pages_[t] = page;
-        zOrder.push_back(page);
-        for (const layout::Control* c : layout::onTab(t)) VELMORA_TRY(createControl(*c, page, {area.left, area.top}));
-    }
-    zOrder.push_back(tab_);
-    HWND after = HWND_TOP;
-    for (HWND h : zOrder) {
-        SetWindowPos(h, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        after = h;
-    }
-
-    const auto& s = layout::kSlider1;
-    HWND slider = windowOf("Slider1");
-    SendMessageA(slider, TBM_SETRANGE, FALSE, MAKELPARAM(s.min, s.max));
-    SendMessageA(slider, TBM_SETLINESIZE, 0, s.smallChange);
-    SendMessageA(slider, TBM_SETPAGESIZE, 0, s.largeChange);
-    SendMessageA(slider, TBM_SETPOS, TRUE, s.value);
+    GetWindowRect(tab_, &pageArea_);
+    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&pageArea_), 2);
+    SendMessageA(tab_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&pageArea_));
     return {};
+}
+
+// Made hidden, shown when complete: the page is drawn once, with all its controls.
+Status MainWindow::makePage(int tab)
+{
+    const RECT& a = pageArea_;
+    HWND page = CreateWindowExA(WS_EX_CONTROLPARENT, kPageClass, "", WS_CHILD, a.left, a.top, a.right - a.left,
+                                a.bottom - a.top, hwnd_, nullptr, instance_, this);
+    if (!page) return outOfMemory();
+    pages_[tab] = page;
+    SetWindowPos(page, GetWindow(tab_, GW_HWNDPREV), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    for (const layout::Control* c : layout::onTab(tab)) VELMORA_TRY(createControl(*c, page, {a.left, a.top}));
+    Status handed;
+    controls_.each([&](const char* name, auto& control) {
+        if (handed.ok() && layout::tabOf(layout::get(name)) == tab) handed = control.make(windowFor(control, name));
+    });
+    VELMORA_TRY(handed);
+    if (tips_) addHelpTips(tips_, *this, *help_, tab);
+    return {};
+}
+
+void MainWindow::selectTab(int tab)
+{
+    if (!pages_[tab]) endOnFailure(hwnd_, makePage(tab));
+    SendMessageA(tab_, TCM_SETCURSEL, static_cast<WPARAM>(tab), 0);
+    // The new page first: the tab control below is never uncovered.
+    ShowWindow(pages_[tab], SW_SHOW);
+    for (int i = 0; i < layout::kTabCount; ++i)
+        if (i != tab && pages_[i]) ShowWindow(pages_[i], SW_HIDE);
 }
 
 HWND MainWindow::windowOf(const char* name) const
@@ -217,7 +231,11 @@ void MainWindow::showHelp()
 {
     Win32Environment environment;
     help_->findOverrides(store_, environment);
-    tips_ = createHelpTips(*this, instance_, *help_, dpi_);
+    tips_ = createHelpTips(hwnd_, instance_, dpi_);
+    if (!tips_) return;
+    addHelpTips(tips_, *this, *help_, layout::kNotOnTab);
+    for (int t = 0; t < layout::kTabCount; ++t)
+        if (pages_[t]) addHelpTips(tips_, *this, *help_, t);
 }
 
 // After Apply the stored values may have changed what Glide takes: the marks
@@ -226,21 +244,16 @@ void MainWindow::updateHelp()
 {
     Win32Environment environment;
     help_->findOverrides(store_, environment);
-    updateHelpTips(tips_, *this, *help_, dpi_);
+    updateHelpTips(tips_, *this, *help_);
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void MainWindow::show(int showCommand)
 {
+    selectTab(0);
     ShowWindow(hwnd_, showCommand);
     UpdateWindow(hwnd_);
     SetFocus(tab_);
-}
-
-void MainWindow::selectTab(int tab)
-{
-    if (SendMessageA(tab_, TCM_GETCURSEL, 0, 0) != tab) SendMessageA(tab_, TCM_SETCURSEL, static_cast<WPARAM>(tab), 0);
-    for (int i = 0; i < layout::kTabCount; ++i) ShowWindow(pages_[i], i == tab ? SW_SHOW : SW_HIDE);
 }
 
 LRESULT MainWindow::colorFor(const layout::Control& c, HDC dc)

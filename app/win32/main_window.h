@@ -1,6 +1,8 @@
 #pragma once
 // Form1 as a real window: created from the control table, its controls bound
-// to the portable setting side through the control interfaces.
+// to the portable setting side through the control interfaces. A tab's page
+// and its controls are made when the tab is first shown, as the system's
+// property sheets make theirs: at start only the Information page exists.
 #include <windows.h>
 
 #include <memory>
@@ -25,24 +27,24 @@ public:
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
-    // Creates the window and its controls in their designed states, hidden.
+    // Creates the window, the tab control and the buttons, hidden; the
+    // setting controls hold their designed states until their pages are made.
     Status create(HINSTANCE instance);
     Status Form_Load() { return form_->Form_Load(); }
     // After the load: what decides each Glide value before Velmora's, shown
     // in the captions' colour, and the tips of every control.
     void showHelp();
+    // Makes the first tab's page and shows the window, drawn once.
     void show(int showCommand);
+    // Shows tab 0..4 as the tab control's current one, making its page first
+    // if it was never shown. Every way of changing tabs comes here.
+    void selectTab(int tab);
     HWND hwnd() const { return hwnd_; }
     // Every message of the program passes here before the dialog manager:
     // the keys of keyboard.cpp, and what closes the help pop-up. True when
     // the message was taken.
     bool preTranslate(const MSG& m);
-
-    // What the control set is made from (see Form1ControlSet).
-    LabelWindow label(const char* name) const;
-    HWND check(const char* name) const { return windowOf(name); }
-    HWND option(const char* name) const { return windowOf(name); }
-    HWND slider(const char* name) const { return windowOf(name); }
+    // A control's window; nullptr while its page is not made.
     HWND control(const char* name) const { return windowOf(name); }
 
 private:
@@ -53,23 +55,27 @@ private:
     Status registerClasses() const;
     Status createControls();
     Status createControl(const layout::Control& c, HWND parent, POINT origin);
+    Status makePage(int tab);
     HWND windowOf(const char* name) const;
+    LabelWindow label(const char* name) const;
+    // What a control's `make` takes.
+    LabelWindow windowFor(const Win32Label&, const char* name) const { return label(name); }
+    HWND windowFor(const Control&, const char* name) const { return windowOf(name); }
     const layout::Control* rowOf(HWND control) const;
     void onCommand(int id, int code);
     void updateHelp();
-    // The one way a tab is shown: by the mouse, the tab row's keys or Ctrl+Tab.
-    void selectTab(int tab);
-    void stepTab(int step);         // keyboard.cpp
-    void showHelpFor(HWND item);    // keyboard.cpp
-    void copyReport();              // clipboard.cpp
+    void stepTab(int step);       // keyboard.cpp
+    void showHelpFor(HWND item);  // keyboard.cpp
+    void copyReport();            // clipboard.cpp
     LRESULT colorFor(const layout::Control& c, HDC dc);
 
     HINSTANCE instance_ = nullptr;
     HWND hwnd_ = nullptr;
     HWND tab_ = nullptr;
-    HWND tips_ = nullptr;   // nullptr where no tooltip could be made
+    HWND tips_ = nullptr;  // nullptr where no tooltip could be made
     HWND focus_ = nullptr;  // the control that had the focus when the window was last deactivated
-    HWND pages_[layout::kTabCount] = {};
+    HWND pages_[layout::kTabCount] = {};  // nullptr until first shown
+    RECT pageArea_ = {};                   // the tab control's display area
     Vec<HWND> windows_;  // by row of the control table
     int dpi_ = 96;
     Font regular_, bold_;
@@ -77,7 +83,7 @@ private:
 
     Win32Store store_;
     RegEdit regEdit_{store_};
-    std::unique_ptr<Win32Form1Controls> controls_;
+    Win32Form1Controls controls_;
     std::unique_ptr<Form1> form_;
     std::unique_ptr<HelpBook> help_;
     Text driverKey_;

@@ -2,9 +2,19 @@
 
 namespace velmora {
 
+// A registry failure is described by the system's message for its code.
 void reportAndEnd(HWND owner, const Status& failure)
 {
-    reportAndEnd(owner, failure.number(), failure.description().c_str());
+    char message[300] = "";
+    if (std::uint32_t code = 0; registryErrorCode(failure, code)) {
+        DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, message,
+                                 sizeof message, nullptr);
+        while (n > 0 && (message[n - 1] == '\r' || message[n - 1] == '\n' || message[n - 1] == ' ')) message[--n] = 0;
+        if (n == 0) wsprintfA(message, "error %lu", static_cast<unsigned long>(code));
+    }
+    char description[400];
+    wsprintfA(description, "%s%.300s", failure.description(), message);
+    reportAndEnd(owner, failure.number(), description);
 }
 
 void reportAndEnd(HWND owner, std::int32_t number, const char* description)

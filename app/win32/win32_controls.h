@@ -1,6 +1,7 @@
 #pragma once
-// The control interfaces over real windows: the rules stay in the portable
-// base classes, these only store into and fetch from the HWND.
+// The control interfaces over real windows: the rules and the value held
+// before the window exists stay in the portable base classes; these only
+// store into and fetch from the HWND, once `make` has given it.
 #include <windows.h>
 
 #include "app/controls.h"
@@ -18,51 +19,70 @@ struct LabelWindow {
 
 class Win32Label : public Label {
 public:
-    explicit Win32Label(const LabelWindow& w) : w_(w) {}
-    Text caption() const override;
-    Status setCaption(const Text& text) override;
+    Status make(const LabelWindow& w)
+    {
+        w_ = w;
+        return handOver();
+    }
     // Sized as the static control draws the text: tabs expanded, one line
     // for each line break.
-    void fitToText() const;
+    static void fitToText(const LabelWindow& w);
+
+protected:
+    Text text() const override;
+    Status setText(const Text& text) override;
 
 private:
-    LabelWindow w_;
+    LabelWindow w_ = {};
 };
 
 class Win32CheckBox : public CheckBox {
 public:
-    explicit Win32CheckBox(HWND hwnd) : hwnd_(hwnd) {}
+    Status make(HWND hwnd)
+    {
+        hwnd_ = hwnd;
+        return handOver();
+    }
 
 protected:
     std::int32_t state() const override;
     Status setState(std::int32_t v) override;
 
 private:
-    HWND hwnd_;
+    HWND hwnd_ = nullptr;
 };
 
 class Win32OptionButton : public OptionButton {
 public:
-    Win32OptionButton(OptionFrame& frame, HWND hwnd) : OptionButton(frame), hwnd_(hwnd) {}
+    Status make(HWND hwnd)
+    {
+        hwnd_ = hwnd;
+        return handOver();
+    }
 
 protected:
     bool selected() const override;
     Status setSelected(bool v) override;
 
 private:
-    HWND hwnd_;
+    HWND hwnd_ = nullptr;
 };
 
 class Win32Slider : public Slider {
 public:
-    explicit Win32Slider(HWND hwnd);
+    Win32Slider();
+    Status make(HWND hwnd)
+    {
+        hwnd_ = hwnd;
+        return handOver();
+    }
 
 protected:
     std::int32_t position() const override;
     Status setPosition(std::int32_t v) override;
 
 private:
-    HWND hwnd_;
+    HWND hwnd_ = nullptr;
 };
 
 }  // namespace velmora

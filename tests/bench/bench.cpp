@@ -1,12 +1,18 @@
 // Measures what Velmora costs against the least the same job can cost on the
 // same machine, in the same run:
 //   startup N    time from process creation to the main window shown and idle,
-//                Velmcfg.exe against an empty window, alternating; peak working sets
+//                Velmcfg.exe and the program before its pages were made when
+//                first shown (Velmcfg-before.exe) against an empty window and
+//                an empty window with a tab control, in turn; peak working
+//                sets; the main window's child windows at start
+//   tabs N       each tab's showing, by the arrow key on the tab control until
+//                the window is drawn: the first and a later one, in both programs
 //   sequences N  the load sequence (with the driver key's lookup before it and
 //                the look for what overrides the Glide values after it) and the
 //                apply sequence over the real store, against exactly the
 //                registry calls they make, issued directly to advapi32
-// Prints "time <name> <min> <median> <max>" (milliseconds) and "memory <name> <bytes>".
+// Prints "time <name> <min> <median> <max>" (milliseconds), "memory <name> <bytes>"
+// and "windows <name> <count>".
 #include <windows.h>
 
 #include <psapi.h>
@@ -54,48 +60,103 @@ std::string besideMe(const char* file)
     return s.substr(0, s.find_last_of("\\/") + 1) + file;
 }
 
-// One start: milliseconds until the window is shown and the program idle; its peak working set.
-double startOnce(const std::string& exe, SIZE_T& peak)
-{
-    std::string cmd = "\"" + exe + "\"";
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
+struct Started {
     PROCESS_INFORMATION pi = {};
-    const double t0 = nowMs();
-    if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) std::exit(2);
-    WaitForInputIdle(pi.hProcess, 30000);
-    while (!e2e::findWindow(pi.dwProcessId, nullptr)) Sleep(1);
-    const double t1 = nowMs();
+    HWND window = nullptr;
+    double ms = 0;
+    explicit Started(const std::string& exe)
+    {
+        std::string cmd = "\"" + exe + "\"";
+        STARTUPINFOA si = {};
+        si.cb = sizeof si;
+        const double t0 = nowMs();
+        if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) std::exit(2);
+        WaitForInputIdle(pi.hProcess, 30000);
+        while (!(window = e2e::findWindow(pi.dwProcessId, nullptr))) Sleep(1);
+        ms = nowMs() - t0;
+    }
+    ~Started()
+    {
+        TerminateProcess(pi.hProcess, 0);
+        WaitForSingleObject(pi.hProcess, 10000);
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+    }
+};
 
+BOOL CALLBACK countOne(HWND, LPARAM n)
+{
+    ++*reinterpret_cast<int*>(n);
+    return TRUE;
+}
+
+// One start: milliseconds until the window is shown and the program idle; its
+// peak working set and its child windows.
+double startOnce(const std::string& exe, SIZE_T& peak, int& windows)
+{
+    Started app(exe);
     PROCESS_MEMORY_COUNTERS pmc = {};
     pmc.cb = sizeof pmc;
-    GetProcessMemoryInfo(pi.hProcess, &pmc, sizeof pmc);
+    GetProcessMemoryInfo(app.pi.hProcess, &pmc, sizeof pmc);
     peak = std::max(peak, pmc.PeakWorkingSetSize);
-    TerminateProcess(pi.hProcess, 0);
-    WaitForSingleObject(pi.hProcess, 10000);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    return t1 - t0;
+    windows = 0;
+    EnumChildWindows(app.window, countOne, reinterpret_cast<LPARAM>(&windows));
+    return app.ms;
 }
 
 void startup(int pairs)
 {
-    std::vector<double> app, empty;
-    SIZE_T appPeak = 0, emptyPeak = 0;
-    const std::string velmcfg = besideMe("Velmcfg.exe"), blank = besideMe("empty_window.exe");
-    startOnce(velmcfg, appPeak);  // both files into the cache before anything counts
-    startOnce(blank, emptyPeak);
-    appPeak = emptyPeak = 0;
-    for (int i = 0; i < pairs; ++i) {
-        // Alternate which goes first, so a drift in the machine weighs on both alike.
-        if (i % 2) empty.push_back(startOnce(blank, emptyPeak));
-        app.push_back(startOnce(velmcfg, appPeak));
-        if (!(i % 2)) empty.push_back(startOnce(blank, emptyPeak));
+    const char* const names[] = {"velmcfg", "before", "tabs", "empty"};
+    const std::string exes[] = {besideMe("Velmcfg.exe"), besideMe("Velmcfg-before.exe"), besideMe("tab_window.exe"),
+                                besideMe("empty_window.exe")};
+    constexpr int n = 4;
+    std::vector<double> times[n];
+    SIZE_T peaks[n] = {};
+    int windows[n] = {};
+    for (int i = 0; i < n; ++i) startOnce(exes[i], peaks[i], windows[i]);  // the files into the cache first
+    for (SIZE_T& p : peaks) p = 0;
+    // Each round starts with another, so a drift in the machine weighs on all alike.
+    for (int round = 0; round < pairs; ++round)
+        for (int k = 0; k < n; ++k) {
+            const int i = (round + k) % n;
+            times[i].push_back(startOnce(exes[i], peaks[i], windows[i]));
+        }
+    for (int i = 0; i < n; ++i) {
+        report((std::string("window_") + names[i]).c_str(), times[i]);
+        std::printf("memory %s %lu\nwindows %s %d\n", names[i], static_cast<unsigned long>(peaks[i]), names[i], windows[i]);
     }
-    report("window_velmcfg", app);
-    report("window_empty", empty);
-    std::printf("memory velmcfg %lu\nmemory empty %lu\n", static_cast<unsigned long>(appPeak),
-                static_cast<unsigned long>(emptyPeak));
+}
+
+// Milliseconds from the key to the window drawn: the paints still due are
+// asked for at once and answered before this returns.
+double showNext(const Started& app, WPARAM key)
+{
+    HWND tabs = FindWindowExA(app.window, nullptr, "SysTabControl32", nullptr);
+    const double t0 = nowMs();
+    SendMessageA(tabs, WM_KEYDOWN, key, 1);
+    SendMessageA(tabs, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001));
+    RedrawWindow(app.window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    return nowMs() - t0;
+}
+
+void tabs(int runs)
+{
+    const char* const names[] = {"velmcfg", "before"};
+    const std::string exes[] = {besideMe("Velmcfg.exe"), besideMe("Velmcfg-before.exe")};
+    std::vector<double> first[2][5], later[2][5];
+    for (int run = 0; run < runs; ++run)
+        for (int k = 0; k < 2; ++k) {
+            const int i = (run + k) % 2;
+            Started app(exes[i]);
+            for (int tab = 1; tab < 5; ++tab) first[i][tab].push_back(showNext(app, VK_RIGHT));
+            for (int tab = 1; tab < 5; ++tab) showNext(app, VK_LEFT);
+            for (int tab = 1; tab < 5; ++tab) later[i][tab].push_back(showNext(app, VK_RIGHT));
+        }
+    for (int i = 0; i < 2; ++i)
+        for (int tab = 1; tab < 5; ++tab) {
+            report(("tab" + std::to_string(tab) + "_first_" + names[i]).c_str(), first[i][tab]);
+            report(("tab" + std::to_string(tab) + "_later_" + names[i]).c_str(), later[i][tab]);
+        }
 }
 
 HKEY root(std::int32_t hive)
@@ -240,10 +301,12 @@ int main(int argc, char** argv)
     const int n = argc > 2 ? std::atoi(argv[2]) : 20;
     if (mode == "startup") {
         startup(n);
+    } else if (mode == "tabs") {
+        tabs(n);
     } else if (mode == "sequences") {
         sequences(n);
     } else {
-        std::fprintf(stderr, "usage: velmora_bench startup|sequences N\n");
+        std::fprintf(stderr, "usage: velmora_bench startup|tabs|sequences N\n");
         return 1;
     }
     return 0;

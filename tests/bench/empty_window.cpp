@@ -1,5 +1,12 @@
-// The floor for start-up: a program that only shows one empty window.
+// The floors for start-up: a program that only shows one empty window, and
+// built with EMPTY_WINDOW_TABS, the same with what any tabbed window needs:
+// comctl32 loaded and a tab control of Velmora's five tabs at its size
+// (96 DPI), nothing on its pages.
 #include <windows.h>
+
+#ifdef EMPTY_WINDOW_TABS
+#include <commctrl.h>
+#endif
 
 namespace {
 
@@ -22,8 +29,21 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = "EmptyWindow";
     RegisterClassA(&wc);
-    HWND h = CreateWindowA("EmptyWindow", "Empty window", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT,
-                           CW_USEDEFAULT, 425, 450, nullptr, nullptr, instance, nullptr);
+    HWND h = CreateWindowA("EmptyWindow", "Empty window", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+                           CW_USEDEFAULT, CW_USEDEFAULT, 425, 450, nullptr, nullptr, instance, nullptr);
+#ifdef EMPTY_WINDOW_TABS
+    InitCommonControls();
+    HWND tabs = CreateWindowA(WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TCS_TABS, 8, 8, 401, 377, h,
+                              nullptr, instance, nullptr);
+    SendMessageA(tabs, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    const char* const captions[] = {"Information", "Overclock", "DirectX Options", "Glide Options", "Windows Options"};
+    for (int i = 0; i < 5; ++i) {
+        TCITEMA item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<char*>(captions[i]);
+        SendMessageA(tabs, TCM_INSERTITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    }
+#endif
     ShowWindow(h, show);
     UpdateWindow(h);
     MSG msg;

@@ -21,7 +21,9 @@ TEST(DriverKeyTest, TheVoodoo3PresentNowElseTheFirstRecordedOneAndTheOldCardLeft
     {
         App app;
         EXPECT_EQ(app.text("Label11"), "Voodoo3 #1");
+        app.showTab(2);
         EXPECT_EQ(app.checked("Option3"), BST_UNCHECKED);  // the old card's overlay mode is not the Voodoo3's
+        app.showTab(1);
         app.key("Slider1", VK_END);
         app.click("Command1");
     }

@@ -185,14 +185,28 @@ App::~App()
 bool App::running() const { return WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT; }
 
 // On the window itself or on one of its tab pages.
-HWND App::control(const char* name) const
+HWND App::find(const char* name) const
 {
     const velmora::layout::Control* c = velmora::layout::find(name);
     for (HWND child = GetWindow(window_, GW_CHILD); c && child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (GetDlgCtrlID(child) == c->id) return child;
         if (HWND h = GetDlgItem(child, c->id)) return h;
     }
+    return nullptr;
+}
+
+HWND App::control(const char* name) const
+{
+    if (HWND h = find(name)) return h;
     throw std::runtime_error(std::string("no control named ") + name);
+}
+
+// By the arrow keys on the tab control, as a keyboard user would.
+void App::showTab(int tab) const
+{
+    for (int n = 0, at; n < velmora::layout::kTabCount &&
+                        (at = static_cast<int>(SendMessageA(control("SSTab1"), TCM_GETCURSEL, 0, 0))) != tab; ++n)
+        key("SSTab1", at < tab ? VK_RIGHT : VK_LEFT);
 }
 
 std::string App::text(const char* name) const { return windowText(control(name)); }
@@ -287,9 +301,11 @@ std::string App::tipOf(const char* name, HWND* tip) const
     return lastTip_ = text;
 }
 
+// Away from the window: a tip that the pointer left there raised is not in the picture.
 void App::screenshot(HWND h, const std::string& name)
 {
     RECT r;
+    SetCursorPos(0, 0);
     UpdateWindow(h);
     if (GetWindowRect(h, &r)) screenshot(r, name);
 }

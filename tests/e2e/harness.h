@@ -51,6 +51,8 @@ public:
     HWND window() const { return window_; }
     DWORD pid() const { return pi_.dwProcessId; }
     HWND control(const char* name) const;  // by the control table's names
+    HWND find(const char* name) const;     // nullptr while its tab was never shown
+    void showTab(int tab) const;           // handled before this returns
     std::string text(const char* name) const;
     int checked(const char* name) const;
     void click(const char* name) const;  // a press, handled before this returns

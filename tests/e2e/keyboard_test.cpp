@@ -74,6 +74,7 @@ TEST_F(KeyboardTest, F1ShowsTheTipBesideTheFocusedControlWithoutTheFocusAndAKeyO
     app.activate();
     press({VK_CONTROL, VK_PRIOR});
     press({VK_CONTROL, VK_PRIOR});
+    ASSERT_TRUE(waitUntil([&] { return app.tab() == 3; }));  // its page is made when first shown
     const std::string tip = app.tipOf("Check4");
     tabTo(app, "Check4");
     press({VK_F1});
@@ -114,6 +115,7 @@ TEST_F(KeyboardTest, CtrlCAndTheSystemMenuCopyTheReportOfWhatTheWindowShowsOrSay
     App app;
     app.activate();
     for (WORD key : {VK_NEXT, VK_NEXT}) press({VK_CONTROL, key});
+    ASSERT_TRUE(waitUntil([&] { return app.tab() == 2; }));
     tabTo(app, "Check2");
     press({VK_SPACE});  // cleared, not yet applied
     ASSERT_TRUE(waitUntil([&] { return app.checked("Check2") == BST_UNCHECKED; }));
@@ -122,7 +124,11 @@ TEST_F(KeyboardTest, CtrlCAndTheSystemMenuCopyTheReportOfWhatTheWindowShowsOrSay
     ASSERT_TRUE(waitUntil([&] { return GetClipboardSequenceNumber() != copies; }));
     const std::string report = clipboardText();
     EXPECT_TRUE(v::keepsTheLineRule(report) && report.find("Not yet applied: 1 setting,") != std::string::npos) << report;
-    // Each card fact and setting as the window shows it.
+    // Each card fact and setting as the window shows it, the pages not shown before the copy too.
+    for (int tab : {3, 4, 0, 1, 2}) {
+        press({VK_CONTROL, VK_TAB});
+        ASSERT_TRUE(waitUntil([&] { return app.tab() == tab; }));
+    }
     for (const v::Setting& s : v::settings()) {
         std::string line;
         if (s.shape == v::Shape::Text) {  // Label11 shows what Label1 names, and so on

@@ -22,14 +22,19 @@ struct WindowTest : ::testing::Test {
     void TearDown() override { resetRegistry(); }
 };
 
-// Each label's text and the boxes and options that are not cleared, by name.
+// Each label's text and the boxes and options that are not cleared, by
+// name, each tab shown in turn.
 std::string shown(const App& app)
 {
     std::string s;
-    for (const layout::Control& c : layout::controls()) {
-        const bool box = c.kind == layout::Kind::CheckBox || c.kind == layout::Kind::OptionButton;
-        if (box && app.checked(c.name)) s += std::string(c.name) + "=" + std::to_string(app.checked(c.name)) + " ";
-        if (c.kind == layout::Kind::Label && !*c.caption) s += app.text(c.name) + "|";
+    for (int tab = 0; tab < layout::kTabCount; ++tab) {
+        app.showTab(tab);
+        for (const layout::Control& c : layout::controls()) {
+            if (layout::tabOf(c) != tab) continue;
+            const bool box = c.kind == layout::Kind::CheckBox || c.kind == layout::Kind::OptionButton;
+            if (box && app.checked(c.name)) s += std::string(c.name) + "=" + std::to_string(app.checked(c.name)) + " ";
+            if (c.kind == layout::Kind::Label && !*c.caption) s += app.text(c.name) + "|";
+        }
     }
     return s;
 }
@@ -92,13 +97,37 @@ TEST_F(WindowTest, DemoStateLoadsIntoEveryControlAndApplyWritesItBackByteForByte
     EXPECT_EQ(stored(LM, kDefault, "Grxclock"), sz("250"));
 }
 
+// A tab's controls are made when it is first shown; until then they hold what
+// the load gave them, and Apply writes it as it writes a shown tab's.
+TEST_F(WindowTest, ApplyWritesTheSameWhetherOrNotTheOtherTabsWereEverShown)
+{
+    std::vector<std::string> before, applied[2];
+    for (int showEvery = 0; showEvery < 2; ++showEvery) {
+        resetRegistry();
+        importFixture("demo.reg");
+        putText(LM, kD3D, "SSTH3_ANTIALIAS", "2");  // Apply writes the grayed box as cleared
+        before = exportKeys();
+        App app;
+        for (int tab = 1; tab < layout::kTabCount; ++tab) {
+            EXPECT_EQ(app.find(layout::onTab(tab)[0]->name), nullptr);
+            if (showEvery) app.showTab(tab);
+        }
+        app.click("Command1");
+        applied[showEvery] = exportKeys();
+    }
+    EXPECT_NE(applied[0], before);
+    EXPECT_EQ(applied[0], applied[1]);
+}
+
 TEST_F(WindowTest, ExitAndClosingWriteNothing)
 {
     importFixture("demo.reg");
     const auto before = exportKeys();
     for (bool exit : {true, false}) {
         App app;
+        app.showTab(2);
         app.click("Check2");
+        app.showTab(1);
         app.key("Slider1", VK_END);
         if (exit) app.click("Command2");
         EXPECT_EQ(exit ? app.waitExit() : app.close(), 0u);
@@ -112,6 +141,7 @@ TEST_F(WindowTest, ExitAndClosingWriteNothing)
 TEST_F(WindowTest, AnUnsetClockStaysUnsetUntilTheSliderMovesByOneOrFiveWithinItsRange)
 {
     App app;
+    app.showTab(1);
     EXPECT_EQ(app.text("Label23"), "Default");
     app.click("Command1");
     EXPECT_EQ(stored(LM, kDefault, "Grxclock"), "absent");
@@ -131,6 +161,7 @@ TEST_F(WindowTest, AnUnsetClockStaysUnsetUntilTheSliderMovesByOneOrFiveWithinIts
 TEST_F(WindowTest, TheFocusComesBackToItsControlAfterAnotherWindow)
 {
     App app;
+    app.showTab(2);
     app.click("Check2");  // a click focuses what it presses
     HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
     SetForegroundWindow(other);
@@ -150,7 +181,7 @@ TEST_F(WindowTest, EachTabShowsItsOwnControlsWithNothingCutOff)
         App::screenshot(app.window(), "tab" + std::to_string(tab));
         for (const layout::Control& c : layout::controls()) {
             if (layout::tabOf(c) == layout::kNotOnTab) continue;
-            EXPECT_EQ(IsWindowVisible(app.control(c.name)) != 0, layout::tabOf(c) == tab) << c.name;
+            EXPECT_EQ(app.find(c.name) && IsWindowVisible(app.find(c.name)), layout::tabOf(c) == tab) << c.name;
             if (layout::tabOf(c) != tab || app.text(c.name).empty()) continue;
             const auto [r, text] = textIn(app, c);
             // Inside its frame; the box or circle, the raised edges or the frame's corners take room too.
@@ -184,5 +215,6 @@ TEST_F(WindowTest, AValueLabelHoldsATextWithATabAndALineBreakAndAMegabyteWhole)
     EXPECT_EQ(std::make_pair(r.right - r.left, r.bottom - r.top), std::make_pair(text.cx, text.cy));
     EXPECT_GE(text.cy, 2 * layout::fontPixelHeight(velmora::screenDpi()));
     for (const char* label : {"Label12", "Label14", "Label15"}) EXPECT_TRUE(app.text(label) == body) << label;
+    app.showTab(1);
     EXPECT_EQ(app.slider(), 180);
 }

@@ -360,7 +360,7 @@ void act(std::uint8_t what, std::uint8_t with, MemoryForm1Controls& ui, Form1& f
         MemoryControl& c = *ui.byName.at(what < 9 ? "Check" + std::to_string(what + 1) : "Option" + std::to_string(what - 8));
         done = c.show(what < 9 && c.shown == "1" ? "0" : "1");
     } else {
-        Slider& slider = ui.set.Slider1;
+        Slider& slider = ui.controls().Slider1;
         const int steps[] = {-1, 1, -5, 5, -1000, 1000};  // arrows, Page Up and Down, Home and End
         const int to = what < 29 ? slider.value() + steps[what - 23] : slider.min() + with % (slider.max() - slider.min() + 1);
         done = slider.setValue(std::clamp(to, slider.min(), slider.max()));
@@ -451,7 +451,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     RegEdit regEdit(registry);
     MemoryForm1Controls ui;
-    registry.clock = &ui.set.Label23;
+    registry.clock = &ui.controls().Label23;
     if (!s.refusing.empty()) ui.byName[s.refusing]->refuse = true;
     Form1 form(regEdit, ui.controls(), s.separator, text(key));
     const auto initial = ui.view();
@@ -474,7 +474,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto settled = registry.values;
         PROPERTY("Apply leaves the driver key lookup as it was", str(findDriverKey(registry)) == key);
         MemoryForm1Controls again;
-        registry.clock = &again.set.Label23;
+        registry.clock = &again.controls().Label23;
         Form1 next(regEdit, again.controls(), s.separator, text(key));
         PROPERTY("what Apply wrote loads", next.Form_Load().ok());
         apply(registry, next, again.view());

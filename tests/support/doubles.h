@@ -50,7 +50,7 @@ public:
     {
         VELMORA_TRY(counted(Op::Read, hive, key, name));
         const auto v = get(hive, str(key), str(name));
-        if (!v) return registryError(2, "The system cannot find the file specified.");
+        if (!v) return registryError(2);
         return out = *v, Status();
     }
     Status write(std::int32_t hive, const Text& key, const Text& name, const StoredValue& v) override
@@ -65,7 +65,7 @@ public:
     }
     Status subkeys(std::int32_t hive, const Text& key, Vec<Text>& names) override
     {
-        if (!hasKey(hive, key)) return registryError(2, "The system cannot find the file specified.");
+        if (!hasKey(hive, key)) return registryError(2);
         const std::string parent = std::get<1>(place(hive, str(key), "")) + "\\";
         names.clear();
         for (const auto& [h, k] : keys)
@@ -97,7 +97,7 @@ private:
     {
         calls.push_back({op, hive, str(key), str(name)});
         const bool failing = fails && fails(calls.size() - 1, calls.back());
-        return failing ? registryError(31, "A device attached to the system is not functioning.") : Status();
+        return failing ? registryError(31) : Status();
     }
 };
 
@@ -124,64 +124,61 @@ struct MemoryEnvironment : Environment {
     }
 };
 
-// A control in memory as a test sees it: what it shows, as text ("Unknown",
-// "1" for a checked box or a selected option, "180" for the slider), known by
-// its name; it refuses every change (error 380) when told to.
-struct MemoryControl;
-using MemoryControls = std::map<std::string, MemoryControl*>;
-using MemoryName = std::pair<MemoryControls*, const char*>;  // where it registers, as what
-
+// A control in memory as a test sees it: what its window shows, as text
+// ("Unknown", "1" for a checked box or a selected option, "180" for the
+// slider); it refuses every change (error 380) when told to. Until handOver()
+// there is no window, and the control holds its value itself.
 struct MemoryControl {
-    MemoryControl(MemoryName n, std::string state) : shown(std::move(state)) { (*n.first)[n.second] = this; }
+    explicit MemoryControl(std::string state) : shown(std::move(state)) {}
     virtual ~MemoryControl() = default;
     virtual Status show(const std::string& state) = 0;  // as a user would change it
     Status change(const std::string& to) { return refuse ? invalidPropertyValue() : (shown = to, Status()); }
     std::string shown;
     bool refuse = false;
 };
+using MemoryControls = std::map<std::string, MemoryControl*>;
 
 struct MemoryLabel : Label, MemoryControl {
-    explicit MemoryLabel(MemoryName n) : MemoryControl(n, "") {}
-    Text caption() const override { return text(shown); }
-    Status setCaption(const Text& t) override { return change(str(t)); }
-    Status show(const std::string& s) override { return setCaption(text(s)); }
+    MemoryLabel() : MemoryControl("") {}
+    Text text() const override { return velmora::text(shown); }
+    Status setText(const Text& t) override { return change(str(t)); }
+    Status show(const std::string& s) override { return setCaption(velmora::text(s)); }
 };
 
 struct MemoryCheckBox : CheckBox, MemoryControl {
-    explicit MemoryCheckBox(MemoryName n) : MemoryControl(n, "0") {}
+    MemoryCheckBox() : MemoryControl("0") {}
     std::int32_t state() const override { return std::stoi(shown); }
     Status setState(std::int32_t v) override { return change(std::to_string(v)); }
     Status show(const std::string& s) override { return setValue(std::stoi(s)); }
 };
 
 struct MemoryOptionButton : OptionButton, MemoryControl {
-    MemoryOptionButton(OptionFrame& frame, MemoryName n) : OptionButton(frame), MemoryControl(n, "0") {}
+    MemoryOptionButton() : MemoryControl("0") {}
     bool selected() const override { return shown == "1"; }
     Status setSelected(bool v) override { return change(v ? "1" : "0"); }
     Status show(const std::string& s) override { return setValue(s == "1"); }
 };
 
 struct MemorySlider : Slider, MemoryControl {
-    explicit MemorySlider(MemoryName n) : Slider(layout::kSlider1.min, layout::kSlider1.max), MemoryControl(n, "143") {}
+    MemorySlider() : Slider(layout::kSlider1.min, layout::kSlider1.max, layout::kSlider1.value), MemoryControl("143") {}
     std::int32_t position() const override { return std::stoi(shown); }
     Status setPosition(std::int32_t v) override { return change(std::to_string(v)); }
     Status show(const std::string& s) override { return setValue(std::stoi(s)); }
 };
 
-struct MemoryMake {
-    MemoryControls* all;
-    MemoryName label(const char* name) { return {all, name}; }
-    MemoryName check(const char* name) { return {all, name}; }
-    MemoryName option(const char* name) { return {all, name}; }
-    MemoryName slider(const char* name) { return {all, name}; }
-};
-
 // The main window's setting controls in the states the window creates them
 // with (labels empty, boxes cleared, no option selected, the slider at 143),
-// each also found by name in `byName`.
+// each also found by name in `byName`; their windows made at once.
 struct MemoryForm1Controls {
+    MemoryForm1Controls()
+    {
+        set.each([&](const char* name, auto& c) {
+            byName[name] = &c;
+            static_cast<void>(c.handOver());
+        });
+    }
     MemoryControls byName;
-    Form1ControlSet<MemoryLabel, MemoryCheckBox, MemoryOptionButton, MemorySlider> set{MemoryMake{&byName}};
+    Form1ControlSet<MemoryLabel, MemoryCheckBox, MemoryOptionButton, MemorySlider> set;
     Form1Controls controls() { return set.controls(); }
     // What a user sees: every control by name.
     std::map<std::string, std::string> view() const
