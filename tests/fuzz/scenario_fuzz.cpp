@@ -88,7 +88,8 @@ struct Scenario {
     WindowsFamily family = WindowsFamily::Win9x;
     bool applyTwice = false, toolExists = false, toolStarts = false;
     std::vector<Failing> failing;
-    std::string refusing;  // a control that refuses every change during the load
+    std::string refusing;       // a control that refuses every change during the load
+    std::string refusingLater;  // one that refuses a user's changes after it
     std::map<std::string, std::string> environment;
     std::vector<std::pair<std::uint8_t, std::uint8_t>> actions;  // what, with what
 };
@@ -130,6 +131,12 @@ void decodeEntry(Reader& r, MemoryStore& registry)
     registry.set(hive, key, name, v);
 }
 
+std::string refusingControl(std::uint8_t b)
+{
+    const MemoryControls all = MemoryForm1Controls().byName;
+    return b ? std::next(all.begin(), (b - 1) % all.size())->first : "";
+}
+
 void decode(Reader& r, Scenario& s, MemoryStore& registry)
 {
     const std::uint8_t flags = r.byte();
@@ -140,10 +147,7 @@ void decode(Reader& r, Scenario& s, MemoryStore& registry)
         const std::uint32_t call = r.u16();
         s.failing.push_back({call & 0x7FFF, (call & 0x8000) != 0});
     }
-    if (const std::uint8_t b = r.byte()) {
-        const MemoryControls all = MemoryForm1Controls().byName;
-        s.refusing = std::next(all.begin(), (b - 1) % all.size())->first;
-    }
+    s.refusing = refusingControl(r.byte());
     // Few enough records that the driver key lookup stays quick.
     for (int n = r.byte() % 48; n > 0; --n) decodeEntry(r, registry);
     for (int n = r.byte() % 8; n > 0; --n) {
@@ -154,6 +158,7 @@ void decode(Reader& r, Scenario& s, MemoryStore& registry)
         const std::uint8_t what = r.byte();
         s.actions.push_back({what, r.byte()});
     }
+    s.refusingLater = refusingControl(r.byte());
 }
 
 std::string lower(std::string s)
@@ -329,13 +334,24 @@ void checkOverrides(const Scenario& s, Registry& registry, const std::string& dr
 }
 
 // A user's click, option or slider key, as the window passes it on: a box
-// toggles, an option is selected, the slider moves by a key or a drag.
-void act(std::uint8_t what, std::uint8_t with, MemoryForm1Controls& ui, Form1& form)
+// toggles, an option is selected, the slider moves by a key or a drag. It is
+// taken unless a control it sets refuses: the box, the option or the one its
+// frame shows now, the slider or its label.
+void act(std::uint8_t what, std::uint8_t with, MemoryForm1Controls& ui, Form1& form, const std::string& refusing)
 {
     what %= 32;
     Status done;
+    std::set<std::string> sets = {"Slider1", "Label23"};
     if (what < 23) {
-        MemoryControl& c = *ui.byName.at(what < 9 ? "Check" + std::to_string(what + 1) : "Option" + std::to_string(what - 8));
+        const std::string name = what < 9 ? "Check" + std::to_string(what + 1) : "Option" + std::to_string(what - 8);
+        sets = {name};
+        for (const Setting& st : settings()) {
+            const auto in = [&](const auto& code) { return code.second == name; };
+            if (st.shape == Shape::Choice && std::any_of(st.codes.begin(), st.codes.end(), in))
+                for (const auto& [code, option] : st.codes)
+                    if (ui.byName.at(option)->shown == "1") sets.insert(option);
+        }
+        MemoryControl& c = *ui.byName.at(name);
         done = c.show(what < 9 && c.shown == "1" ? "0" : "1");
     } else {
         Slider& slider = ui.set.Slider1;
@@ -344,7 +360,7 @@ void act(std::uint8_t what, std::uint8_t with, MemoryForm1Controls& ui, Form1& f
         done = slider.setValue(std::clamp(to, slider.min(), slider.max()));
         if (done.ok()) done = form.Slider1_Scroll();
     }
-    PROPERTY("a user's change is taken", done.ok());
+    PROPERTY("a user's change is taken unless a control it sets refuses", done.ok() != (sets.count(refusing) > 0));
 }
 
 // Apply stores what each control shows, in the table's kind and codes; a
@@ -438,9 +454,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkLoad(s, loaded, registry, first, initial, ui.view());
     if (loaded.failed()) return 0;  // the window reports it and ends
     if (!s.refusing.empty()) ui.byName[s.refusing]->refuse = false;
+    if (!s.refusingLater.empty()) ui.byName[s.refusingLater]->refuse = true;
 
     checkOverrides(s, registry, key);
-    for (const auto& [what, with] : s.actions) act(what, with, ui, form);
+    for (const auto& [what, with] : s.actions) act(what, with, ui, form, s.refusingLater);
     apply(registry, form, ui.view());
     if (s.applyTwice) apply(registry, form, ui.view());
     checkOverrides(s, registry, key);  // as the window looks again after Apply
