@@ -12,12 +12,13 @@ using namespace e2e;
 namespace {
 
 constexpr char kSwapInterval[] = "FX_GLIDE_SWAPINTERVAL";
+constexpr char kSetByAProgram[] = "fx_glide_swapinterval";  // in lower case, which Glide's getenv still finds
 
 struct HelpTest : ::testing::Test {
     void SetUp() override { resetRegistry(); }
     void TearDown() override
     {
-        SetEnvironmentVariableA(kSwapInterval, nullptr);
+        SetEnvironmentVariableA(kSetByAProgram, nullptr);
         resetRegistry();
     }
 };
@@ -47,7 +48,7 @@ TEST_F(HelpTest, TheEnvironmentAndTheUsersGlideKeyMarkTheirBoxesAndTheTipNamesTh
     importFixture("demo.reg");
     putText(HKEY_CURRENT_USER, kGlide, "FX_GLIDE_NO_SPLASH", "0");
     const auto before = exportKeys();
-    SetEnvironmentVariableA(kSwapInterval, "1");  // as AUTOEXEC.BAT would for every program
+    SetEnvironmentVariableA(kSetByAProgram, "1");  // as a program that starts Velmora would
     App app;
     for (int tab = 0; tab < 3; ++tab) app.key("SSTab1", VK_RIGHT);  // Glide Options
 

@@ -34,6 +34,7 @@ public:
     // (given its index in `calls`) fails and changes nothing.
     std::vector<Call> calls;
     std::function<bool(std::size_t index, const Call&)> fails;
+    std::size_t listed = 0;  // key names listed, in all
 
     using Place = std::tuple<std::int32_t, std::string, std::string>;
     static Place place(std::int32_t hive, const std::string& key, const std::string& name)
@@ -71,7 +72,7 @@ public:
         for (const auto& [h, k] : keys)
             if (h == hive && k.rfind(parent, 0) == 0 && k.find('\\', parent.size()) == std::string::npos)
                 names.push_back(text(k.substr(parent.size())));
-        return {};
+        return listed += names.size(), Status();
     }
     bool hasKey(std::int32_t hive, const Text& key) override { return keys.count({hive, std::get<1>(place(hive, str(key), ""))}); }
 
