@@ -3,8 +3,6 @@
 // the tooltip shows under the mouse.
 #include <gtest/gtest.h>
 
-#include <commctrl.h>
-
 #include "tests/e2e/harness.h"
 
 using namespace e2e;
@@ -15,7 +13,7 @@ constexpr char kSwapInterval[] = "FX_GLIDE_SWAPINTERVAL";
 constexpr char kSetByAProgram[] = "fx_glide_swapinterval";  // in lower case, which Glide's getenv still finds
 
 struct HelpTest : ::testing::Test {
-    void SetUp() override { resetRegistry(); }
+    void SetUp() override { resetRegistry(), importFixture("demo.reg"); }
     void TearDown() override
     {
         SetEnvironmentVariableA(kSetByAProgram, nullptr);
@@ -39,13 +37,12 @@ int warningPixels(const App& app, const char* name)
 bool has(const std::string& s, const char* part) { return s.find(part) != std::string::npos; }
 
 // Windows 95 and 98 set the top bit; on the NT family Glide reads a key of its own.
-bool windows9x() { return (GetVersion() & 0x80000000u) != 0; }
+const bool windows9x = (GetVersion() & 0x80000000u) != 0;
 
 }  // namespace
 
 TEST_F(HelpTest, TheEnvironmentAndTheUsersGlideKeyMarkTheirBoxesAndTheTipNamesTheSource)
 {
-    importFixture("demo.reg");
     putText(HKEY_CURRENT_USER, kGlide, "FX_GLIDE_NO_SPLASH", "0");
     const auto before = exportKeys();
     SetEnvironmentVariableA(kSetByAProgram, "1");  // as a program that starts Velmora would
@@ -53,17 +50,17 @@ TEST_F(HelpTest, TheEnvironmentAndTheUsersGlideKeyMarkTheirBoxesAndTheTipNamesTh
     for (int tab = 0; tab < 3; ++tab) app.key("SSTab1", VK_RIGHT);  // Glide Options
 
     EXPECT_GT(warningPixels(app, "Check4"), 20);
-    EXPECT_EQ(warningPixels(app, "Check5") > 20, windows9x());
+    EXPECT_EQ(warningPixels(app, "Check5") > 20, windows9x);
     for (const char* other : {"Check6", "Check7", "Check8", "Frame7", "Frame8"}) EXPECT_EQ(warningPixels(app, other), 0) << other;
 
     const std::string environment = app.tipOf("Check4");
     EXPECT_TRUE(has(environment, "The environment (AUTOEXEC.BAT) sets FX_GLIDE_SWAPINTERVAL=1")) << environment;
-    EXPECT_EQ(has(environment, "Takes effect the next time a Glide program starts."), windows9x()) << environment;
-    EXPECT_EQ(has(environment, "does not reach it"), !windows9x()) << environment;
+    EXPECT_EQ(has(environment, "Takes effect the next time a Glide program starts."), windows9x) << environment;
+    EXPECT_EQ(has(environment, "does not reach it"), !windows9x) << environment;
 
     HWND tip = nullptr;
     const std::string user = app.tipOf("Check5", &tip);
-    EXPECT_EQ(has(user, "HKEY_CURRENT_USER holds FX_GLIDE_NO_SPLASH=0"), windows9x()) << user;
+    EXPECT_EQ(has(user, "HKEY_CURRENT_USER holds FX_GLIDE_NO_SPLASH=0"), windows9x) << user;
     RECT shot, tipRect;  // both marked captions above the tip
     GetWindowRect(app.window(), &shot);
     GetWindowRect(tip, &tipRect);
@@ -84,16 +81,15 @@ TEST_F(HelpTest, TheEnvironmentAndTheUsersGlideKeyMarkTheirBoxesAndTheTipNamesTh
 // Both marks go as soon as Apply has stored the boxes' text.
 TEST_F(HelpTest, AStoredNumberGlideReadsOtherwiseIsMarkedUntilApplyStoresTheBoxesText)
 {
-    importFixture("demo.reg");
     putText(LM, kGlide, kSwapInterval, "1");
     putText(LM, kGlide, "FX_GLIDE_ALLOC_COLOR", std::string("\3\0\0\0", 4), REG_DWORD);
     App app;
     for (int tab = 0; tab < 3; ++tab) app.key("SSTab1", VK_RIGHT);  // Glide Options
-    EXPECT_EQ(warningPixels(app, "Check4") > 20, windows9x());
-    EXPECT_EQ(warningPixels(app, "Check7") > 20, windows9x());
+    EXPECT_EQ(warningPixels(app, "Check4") > 20, windows9x);
+    EXPECT_EQ(warningPixels(app, "Check7") > 20, windows9x);
     HWND tip = nullptr;
     const std::string swap = app.tipOf("Check4", &tip);
-    EXPECT_EQ(has(swap, "FX_GLIDE_SWAPINTERVAL=1. Glide waits for 1 vertical retrace at every swap."), windows9x()) << swap;
+    EXPECT_EQ(has(swap, "FX_GLIDE_SWAPINTERVAL=1. Glide waits for 1 vertical retrace at every swap."), windows9x) << swap;
     RECT shot, tipRect;
     GetWindowRect(app.window(), &shot);
     GetWindowRect(tip, &tipRect);
