@@ -380,7 +380,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Scenario s;
     Registry registry;
     decode(r, s, registry);
-    registry.fails = [&s](std::size_t call, const MemoryStore::Call&) { return s.fails(call); };
+    registry.fails = [&s](std::size_t call) { return s.fails(call); };
 
     const std::string key = str(findDriverKey(registry));
     PROPERTY("the lookup takes Display\\0000 or an existing driver key that a Voodoo3's record names", aKeyTheRecordsName(registry, key));

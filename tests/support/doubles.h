@@ -25,24 +25,19 @@ namespace velmora {
 class MemoryStore : public RegistryStore {
 public:
     enum class Op { Read, Write, Remove };
-    struct Call {
-        Op op;
-        std::int32_t hive;
-        std::string key, name;
-    };
+    struct Call { Op op; std::int32_t hive; std::string key, name; };
     // Every operation, in order. An operation for which `fails` answers true
     // (given its index in `calls`) fails and changes nothing.
     std::vector<Call> calls;
-    std::function<bool(std::size_t index, const Call&)> fails;
+    std::function<bool(std::size_t index)> fails;
     std::size_t listed = 0;  // key names listed, in all
 
     using Place = std::tuple<std::int32_t, std::string, std::string>;
-    static Place place(std::int32_t hive, const std::string& key, const std::string& name)
+    static Place place(std::int32_t hive, std::string key, std::string name)
     {
-        Place p{hive, key, name};
-        for (std::string* s : {&std::get<1>(p), &std::get<2>(p)})
+        for (std::string* s : {&key, &name})
             for (char& c : *s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return p;
+        return {hive, key, name};
     }
     std::map<Place, StoredValue> values;
     std::set<std::pair<std::int32_t, std::string>> keys;  // a key's parents are keys too
@@ -97,12 +92,10 @@ private:
     Status counted(Op op, std::int32_t hive, const Text& key, const Text& name)
     {
         calls.push_back({op, hive, str(key), str(name)});
-        const bool failing = fails && fails(calls.size() - 1, calls.back());
-        return failing ? registryError(31, "A device attached to the system is not functioning.") : Status();
+        return fails && fails(calls.size() - 1) ? registryError(31, "A device attached to the system is not functioning.") : Status();
     }
 };
 
-// A program's environment in memory; names ignore case, as on Windows.
 // One line in a tooltip's font, MS Sans Serif 8 at 96 DPI, as its widest
 // letters take it: it fits a 640-pixel screen within 620 pixels.
 struct TipFont : LineFit {
@@ -115,6 +108,7 @@ struct TipFont : LineFit {
     bool fits(const Text& line) const override { return width(line) <= 620; }
 };
 
+// A program's environment in memory; names ignore case, as on Windows.
 struct MemoryEnvironment : Environment {
     std::map<std::string, std::string> vars;
     bool get(const char* name, Text& value) override
