@@ -45,11 +45,8 @@ std::pair<RECT, SIZE> textIn(const App& app, const layout::Control& c)
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, font.get());
     RECT text = {0, 0, c.has(layout::WordWrap) ? r.right - r.left : 0, 0};
-    const std::string caption = app.text(c.name);
-    DrawTextA(dc, caption.c_str(), -1, &text,
-              DT_CALCRECT | DT_NOPREFIX | (c.has(layout::WordWrap) ? DT_WORDBREAK : DT_EXPANDTABS));
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
+    DrawTextA(dc, app.text(c.name).c_str(), -1, &text, DT_CALCRECT | DT_NOPREFIX | (c.has(layout::WordWrap) ? DT_WORDBREAK : DT_EXPANDTABS));
+    SelectObject(dc, old), ReleaseDC(nullptr, dc);
     return {r, {text.right, text.bottom}};
 }
 
@@ -113,9 +110,8 @@ TEST_F(WindowTest, AnUnsetClockStaysUnsetUntilTheSliderMovesByOneOrFiveWithinIts
     app.click("Command1");
     EXPECT_EQ(stored(LM, kDefault, "Grxclock"), "absent");
     EXPECT_EQ(stored(LM, kDefault, "CheckClk"), dword(1));
-    const std::pair<WPARAM, const char*> moves[] = {{VK_RIGHT, "144"}, {VK_NEXT, "149"}, {VK_LEFT, "148"},
-                                                    {VK_HOME, "143"},  {VK_LEFT, "143"}, {VK_END, "250"},
-                                                    {VK_RIGHT, "250"}};
+    const std::pair<WPARAM, const char*> moves[] = {{VK_RIGHT, "144"}, {VK_NEXT, "149"}, {VK_LEFT, "148"}, {VK_HOME, "143"},
+                                                    {VK_LEFT, "143"},  {VK_END, "250"},  {VK_RIGHT, "250"}};
     for (const auto& [key, position] : moves) {
         app.key("Slider1", key);
         EXPECT_EQ(app.text("Label23") + " " + std::to_string(app.slider()), position + (" " + std::string(position)));

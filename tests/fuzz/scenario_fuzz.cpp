@@ -3,12 +3,7 @@
 // lookup, on a registry in memory that fails at chosen steps. The input is
 // read as a scenario (see decode); what must hold for every scenario is
 // checked by name, and a broken property aborts with that name.
-#include <algorithm>
 #include <cerrno>
-#include <climits>
-#include <cstdio>
-#include <cstdlib>
-#include <set>
 
 #include "about/sysinfo.h"
 #include "app/form1.h"
@@ -44,12 +39,7 @@ struct Reader {
     std::size_t left;
     std::uint8_t byte() { return left ? (--left, *at++) : 0; }
     std::uint32_t u16() { return byte() | std::uint32_t{byte()} << 8; }
-    std::string bytes(std::size_t n)
-    {
-        n = std::min(n, left);
-        std::string s(reinterpret_cast<const char*>(at), n);
-        return at += n, left -= n, s;
-    }
+    std::string bytes(std::size_t n) { return n = std::min(n, left), at += n, left -= n, std::string(reinterpret_cast<const char*>(at - n), n); }
     // A word the program knows, literal bytes, or up to a megabyte of a repeated pattern.
     std::string word()
     {
@@ -65,8 +55,8 @@ struct Reader {
     // A control of the main window, or none.
     std::string control()
     {
-        const std::uint8_t b = byte();
         const MemoryControls all = MemoryForm1Controls().byName;
+        const std::uint8_t b = byte();
         return b ? std::next(all.begin(), (b - 1) % all.size())->first : "";
     }
 };
