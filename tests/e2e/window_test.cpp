@@ -103,8 +103,8 @@ TEST_F(WindowTest, DemoStateLoadsIntoEveryControlAndApplyWritesItBackByteForByte
 
 // An empty registry shows "Default" and Apply leaves the clock unset, so that
 // a card runs at its own clock, until the slider moves: by one or five within
-// its range, its label following.
-TEST_F(WindowTest, AnUnsetClockStaysUnsetUntilTheSliderMovesByOneOrFiveWithinItsRange)
+// its range, its label following. Then the focus after another window.
+TEST_F(WindowTest, AnUnsetClockStaysUnsetUntilTheSliderMovesAndTheFocusComesBackAfterAnotherWindow)
 {
     App app;
     EXPECT_EQ(app.text("Label23"), "Default");
@@ -119,12 +119,8 @@ TEST_F(WindowTest, AnUnsetClockStaysUnsetUntilTheSliderMovesByOneOrFiveWithinIts
     }
     app.click("Command1");
     EXPECT_EQ(stored(LM, kDefault, "Grxclock"), sz("250"));
-}
 
-// The focused control has the focus again when the window is active again, as in a dialog box (About: AboutTest).
-TEST_F(WindowTest, TheFocusComesBackToItsControlAfterAnotherWindow)
-{
-    App app;
+    // The focused control has the focus again when the window is active again, as in a dialog box (About: AboutTest).
     app.click("Check2");  // a click focuses what it presses
     HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
     SetForegroundWindow(other);
