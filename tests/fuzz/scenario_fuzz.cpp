@@ -215,16 +215,16 @@ void checkLoad(const Scenario& s, const Status& loaded, const Registry& registry
 // Whether Glide takes the box's meaning unchanged, restated from its lookup
 // (hwcGetenv: the environment, then text in HKEY_CURRENT_USER, then
 // HKEY_LOCAL_MACHINE, through one 255-byte buffer whose size each read
-// leaves to the next) and its reading (atol). A read that failed finds nothing.
+// leaves to the next) and its reading (atol). The program's read that failed
+// finds nothing; a read it left out finds what Glide would.
 bool glideMarks(const Scenario& s, const Registry& registry, std::size_t first, const Setting& box)
 {
     const auto found = [&](std::int32_t hive) -> std::optional<StoredValue> {
-        for (std::size_t i = first; i < registry.calls.size(); ++i) {
-            const MemoryStore::Call& c = registry.calls[i];
-            if (c.op == MemoryStore::Op::Read && c.hive == hive && lower(c.name) == lower(box.name))
-                return s.fails(i) ? std::nullopt : registry.get(hive, c.key, c.name);
-        }
-        return std::nullopt;
+        const auto read = std::find_if(registry.calls.begin() + first, registry.calls.end(), [&](const MemoryStore::Call& c) {
+            return c.op == MemoryStore::Op::Read && c.hive == hive && lower(c.name) == lower(box.name);
+        });
+        if (read != registry.calls.end() && s.fails(read - registry.calls.begin())) return std::nullopt;
+        return registry.get(hive, registry.driverKey + facts::kGlide, box.name);
     };
     if (std::any_of(s.environment.begin(), s.environment.end(), [&](const auto& v) { return lower(v.first) == lower(box.name); }))
         return true;
