@@ -11,12 +11,14 @@ namespace {
 
 constexpr char kSwapInterval[] = "FX_GLIDE_SWAPINTERVAL";
 constexpr char kSetByAProgram[] = "fx_glide_swapinterval";  // in lower case, which Glide's getenv still finds
+constexpr char kAsWindows98[] = "Software\\Wine\\AppDefaults\\Velmcfg.exe";  // Wine's version for the program alone
 
 struct HelpTest : ::testing::Test {
     void SetUp() override { resetRegistry(), importFixture("demo.reg"); }
     void TearDown() override
     {
         SetEnvironmentVariableA(kSetByAProgram, nullptr);
+        RegDeleteKeyA(HKEY_CURRENT_USER, kAsWindows98);
         resetRegistry();
     }
 };
@@ -78,18 +80,20 @@ TEST_F(HelpTest, TheEnvironmentAndTheUsersGlideKeyMarkTheirBoxesAndTheTipNamesTh
 
 // Glide reads FX_GLIDE_SWAPINTERVAL as a number: a stored "1" makes it wait
 // for a retrace although the box shows checked, and a DWORD it passes over.
-// Both marks go as soon as Apply has stored the boxes' text.
+// Both marks go as soon as Apply has stored the boxes' text. The program runs
+// as on Windows 98 whatever Wine reports, since only there Glide reads its key.
 TEST_F(HelpTest, AStoredNumberGlideReadsOtherwiseIsMarkedUntilApplyStoresTheBoxesText)
 {
+    putText(HKEY_CURRENT_USER, kAsWindows98, "Version", "win98");
     putText(LM, kGlide, kSwapInterval, "1");
     putText(LM, kGlide, "FX_GLIDE_ALLOC_COLOR", std::string("\3\0\0\0", 4), REG_DWORD);
     App app;
     for (int tab = 0; tab < 3; ++tab) app.key("SSTab1", VK_RIGHT);  // Glide Options
-    EXPECT_EQ(warningPixels(app, "Check4") > 20, windows9x);
-    EXPECT_EQ(warningPixels(app, "Check7") > 20, windows9x);
+    EXPECT_GT(warningPixels(app, "Check4"), 20);
+    EXPECT_GT(warningPixels(app, "Check7"), 20);
     HWND tip = nullptr;
     const std::string swap = app.tipOf("Check4", &tip);
-    EXPECT_EQ(has(swap, "FX_GLIDE_SWAPINTERVAL=1. Glide waits for 1 vertical retrace at every swap."), windows9x) << swap;
+    EXPECT_TRUE(has(swap, "FX_GLIDE_SWAPINTERVAL=1. Glide waits for 1 vertical retrace at every swap.")) << swap;
     RECT shot, tipRect;
     GetWindowRect(app.window(), &shot);
     GetWindowRect(tip, &tipRect);

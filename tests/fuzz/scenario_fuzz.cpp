@@ -38,7 +38,11 @@ struct Reader {
     const std::uint8_t* at;
     std::size_t left;
     std::uint8_t byte() { return left ? (--left, *at++) : 0; }
-    std::uint32_t u16() { return byte() | std::uint32_t{byte()} << 8; }
+    std::uint32_t u16()
+    {
+        const std::uint32_t low = byte();  // first, whichever the compiler
+        return low | std::uint32_t{byte()} << 8;
+    }
     std::string bytes(std::size_t n) { return n = std::min(n, left), at += n, left -= n, std::string(reinterpret_cast<const char*>(at - n), n); }
     // A word the program knows, literal bytes, or up to a megabyte of a repeated pattern.
     std::string word()
@@ -91,7 +95,7 @@ void decodeEntry(Reader& r, MemoryStore& registry)
     std::int32_t hive = hive::LocalMachine;
     std::string key;
     switch (where & 7) {
-    case 0: key = displayKey() + subkeys[r.byte() % 5]; break;
+    case 0: key = displayKey(), key += subkeys[r.byte() % 5]; break;  // in this order, whichever the compiler
     case 1: hive = hive::CurrentUser, key = displayKey() + "\\Glide"; break;
     case 2: hive = hive::CurrentConfig, key = "Display\\Settings"; break;
     case 3: key = about::kInfoKey; break;
@@ -389,8 +393,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (s.applyTwice) apply(registry, form, ui.view());
     checkOverrides(s, registry);  // as the window looks again after Apply
 
-    // Loading again what Apply wrote, and applying it, changes no byte.
-    if (s.failing.empty() && s.refusing.empty()) {
+    // Loading again what Apply wrote, and applying it, changes no byte (where
+    // no refused change left a frame without its option).
+    if (s.failing.empty() && s.refusing.empty() && s.refusingLater.empty()) {
         const auto settled = registry.values;
         PROPERTY("Apply leaves the driver key lookup as it was", str(findDriverKey(registry)) == key);
         MemoryForm1Controls again;
