@@ -89,8 +89,7 @@ TEST_F(HelpTest, AStoredNumberGlideReadsOtherwiseIsMarkedUntilApplyStoresTheBoxe
     putText(LM, kGlide, "FX_GLIDE_ALLOC_COLOR", std::string("\3\0\0\0", 4), REG_DWORD);
     App app;
     for (int tab = 0; tab < 3; ++tab) app.key("SSTab1", VK_RIGHT);  // Glide Options
-    EXPECT_GT(warningPixels(app, "Check4"), 20);
-    EXPECT_GT(warningPixels(app, "Check7"), 20);
+    EXPECT_TRUE(waitUntil([&] { return warningPixels(app, "Check4") > 20 && warningPixels(app, "Check7") > 20; }));
     HWND tip = nullptr;
     const std::string swap = app.tipOf("Check4", &tip);
     EXPECT_TRUE(has(swap, "FX_GLIDE_SWAPINTERVAL=1. Glide waits for 1 vertical retrace at every swap.")) << swap;
