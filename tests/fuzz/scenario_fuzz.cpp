@@ -136,7 +136,7 @@ void decode(Reader& r, Scenario& s, MemoryStore& registry)
     s.refusingLater = r.control();
 }
 
-std::string lower(std::string s) { return std::get<1>(MemoryStore::place(0, s, "")); }
+std::string lower(const std::string& s) { return MemoryStore::lower(s); }
 std::string textOf(const StoredValue& v) { return std::string(v.data.begin(), std::find(v.data.begin(), v.data.end(), 0)); }
 
 // The registry, judging every change as it is asked for: since no change

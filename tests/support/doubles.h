@@ -33,21 +33,20 @@ public:
     std::size_t listed = 0;  // key names listed, in all
 
     using Place = std::tuple<std::int32_t, std::string, std::string>;
-    static Place place(std::int32_t hive, std::string key, std::string name)
+    static std::string lower(std::string s)
     {
-        for (std::string* s : {&key, &name})
-            for (char& c : *s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return {hive, key, name};
+        for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return s;
     }
+    static Place place(std::int32_t hive, const std::string& key, const std::string& name) { return {hive, lower(key), lower(name)}; }
     std::map<Place, StoredValue> values;
-    std::set<std::pair<std::int32_t, std::string>> keys;  // a key's parents are keys too
+    std::set<std::pair<std::int32_t, std::string>> keys;  // in lower case; a key's parents are keys too
 
     Status read(std::int32_t hive, const Text& key, const Text& name, StoredValue& out) override
     {
         VELMORA_TRY(counted(Op::Read, hive, key, name));
         const auto v = get(hive, str(key), str(name));
-        if (!v) return registryError(2, "The system cannot find the file specified.");
-        return out = *v, Status();
+        return v ? (out = *v, Status()) : registryError(2, "The system cannot find the file specified.");
     }
     Status write(std::int32_t hive, const Text& key, const Text& name, const StoredValue& v) override
     {
@@ -62,26 +61,20 @@ public:
     Status subkeys(std::int32_t hive, const Text& key, Vec<Text>& names) override
     {
         if (!hasKey(hive, key)) return registryError(2, "The system cannot find the file specified.");
-        const std::string parent = std::get<1>(place(hive, str(key), "")) + "\\";
+        const std::string parent = lower(str(key)) + "\\";
         names.clear();
         for (const auto& [h, k] : keys)
-            if (h == hive && k.rfind(parent, 0) == 0 && k.find('\\', parent.size()) == std::string::npos)
-                names.push_back(text(k.substr(parent.size())));
+            if (h == hive && k.rfind(parent, 0) == 0 && k.find('\\', parent.size()) == std::string::npos) names.push_back(text(k.substr(parent.size())));
         return listed += names.size(), Status();
     }
-    bool hasKey(std::int32_t hive, const Text& key) override { return keys.count({hive, std::get<1>(place(hive, str(key), ""))}); }
+    bool hasKey(std::int32_t hive, const Text& key) override { return keys.count({hive, lower(str(key))}); }
 
     void createKey(std::int32_t hive, const std::string& key)
     {
-        for (std::size_t end = key.find('\\'); end != std::string::npos; end = key.find('\\', end + 1))
-            keys.insert({hive, std::get<1>(place(hive, key.substr(0, end), ""))});
-        keys.insert({hive, std::get<1>(place(hive, key, ""))});
+        for (std::size_t end = key.find('\\'); end != std::string::npos; end = key.find('\\', end + 1)) keys.insert({hive, lower(key.substr(0, end))});
+        keys.insert({hive, lower(key)});
     }
-    void set(std::int32_t hive, const std::string& key, const std::string& name, const StoredValue& v)
-    {
-        createKey(hive, key);
-        values[place(hive, key, name)] = v;
-    }
+    void set(std::int32_t hive, const std::string& key, const std::string& name, const StoredValue& v) { createKey(hive, key), values[place(hive, key, name)] = v; }
     std::optional<StoredValue> get(std::int32_t hive, const std::string& key, const std::string& name) const
     {
         const auto it = values.find(place(hive, key, name));
@@ -114,7 +107,7 @@ struct MemoryEnvironment : Environment {
     bool get(const char* name, Text& value) override
     {
         for (const auto& [n, v] : vars)
-            if (MemoryStore::place(0, "", n) == MemoryStore::place(0, "", name)) return value = text(v), true;
+            if (MemoryStore::lower(n) == MemoryStore::lower(name)) return value = text(v), true;
         return false;
     }
 };
