@@ -87,10 +87,7 @@ std::string windowText(HWND h)
 
 }  // namespace
 
-void resetRegistry()
-{
-    for (const auto& r : kRoots) deleteTree(r.root, r.key);
-}
+void resetRegistry() { for (const auto& r : kRoots) deleteTree(r.root, r.key); }
 
 void importFixture(const std::string& fileName)
 {
@@ -234,16 +231,12 @@ std::string App::tipOf(const char* name, HWND* tip) const
     return text;
 }
 
-void App::screenshot(HWND h, const std::string& name)
-{
-    RECT r;
-    if (UpdateWindow(h), GetWindowRect(h, &r)) screenshot(r, name);
-}
-
-void App::screenshot(const RECT& r, const std::string& name)
+void App::screenshot(HWND h, const std::string& name, HWND tip)
 {
     char dir[MAX_PATH] = {};
-    if (!GetEnvironmentVariableA("VELMORA_SHOTS", dir, sizeof dir)) return;
+    RECT r, t;
+    if (!GetEnvironmentVariableA("VELMORA_SHOTS", dir, sizeof dir) || (UpdateWindow(h), !GetWindowRect(h, &r))) return;
+    if (tip && GetWindowRect(tip, &t)) UnionRect(&r, &r, &t);
     Sleep(300);
     const int w = r.right - r.left, ht = r.bottom - r.top, stride = (w * 3 + 3) & ~3;
     BITMAPINFO bi = {};

@@ -63,11 +63,7 @@ TEST_F(HelpTest, TheEnvironmentAndTheUsersGlideKeyMarkTheirBoxesAndTheTipNamesTh
     HWND tip = nullptr;
     const std::string user = app.tipOf("Check5", &tip);
     EXPECT_EQ(has(user, "HKEY_CURRENT_USER holds FX_GLIDE_NO_SPLASH=0"), windows9x) << user;
-    RECT shot, tipRect;  // both marked captions above the tip
-    GetWindowRect(app.window(), &shot);
-    GetWindowRect(tip, &tipRect);
-    UnionRect(&shot, &shot, &tipRect);
-    App::screenshot(shot, "glide-tip");
+    App::screenshot(app.window(), "glide-tip", tip);  // both marked captions above the tip
     // A frame's tip shows over the frame itself, where the mouse passes through to the page.
     EXPECT_TRUE(has(app.tipOf("Frame7"), "The video output filter for Glide 3 programs"));
     EXPECT_TRUE(has(app.tipOf("Option12"), "Stores 3: Glide 3 programs subtract the dither when blending"));
@@ -93,11 +89,7 @@ TEST_F(HelpTest, AStoredNumberGlideReadsOtherwiseIsMarkedUntilApplyStoresTheBoxe
     HWND tip = nullptr;
     const std::string swap = app.tipOf("Check4", &tip);
     EXPECT_TRUE(has(swap, "FX_GLIDE_SWAPINTERVAL=1. Glide waits for 1 vertical retrace at every swap.")) << swap;
-    RECT shot, tipRect;
-    GetWindowRect(app.window(), &shot);
-    GetWindowRect(tip, &tipRect);
-    UnionRect(&shot, &shot, &tipRect);
-    App::screenshot(shot, "glide-number");
+    App::screenshot(app.window(), "glide-number", tip);
 
     app.click("Command1");
     EXPECT_EQ(stored(LM, kGlide, kSwapInterval), sz("0"));

@@ -38,11 +38,7 @@ struct Reader {
     const std::uint8_t* at;
     std::size_t left;
     std::uint8_t byte() { return left ? (--left, *at++) : 0; }
-    std::uint32_t u16()
-    {
-        const std::uint32_t low = byte();  // first, whichever the compiler
-        return low | std::uint32_t{byte()} << 8;
-    }
+    std::uint32_t u16() { const std::uint32_t low = byte(); return low | std::uint32_t{byte()} << 8; }  // low first, whichever the compiler
     std::string bytes(std::size_t n) { return n = std::min(n, left), at += n, left -= n, std::string(reinterpret_cast<const char*>(at - n), n); }
     // A word the program knows, literal bytes, or up to a megabyte of a repeated pattern.
     std::string word()
@@ -74,10 +70,7 @@ struct Scenario {
     std::string refusingLater;  // one that refuses a user's changes after it
     std::map<std::string, std::string> environment;
     std::vector<std::pair<std::uint8_t, std::uint8_t>> actions;  // what, with what
-    bool fails(std::size_t call) const
-    {
-        return std::any_of(failing.begin(), failing.end(), [&](const auto& f) { return call == f.first || (f.second && call > f.first); });
-    }
+    bool fails(std::size_t call) const { return std::any_of(failing.begin(), failing.end(), [&](const auto& f) { return call == f.first || (f.second && call > f.first); }); }
 };
 
 // One registry entry: where, which name, and the value or the key alone.
@@ -87,10 +80,7 @@ void decodeEntry(Reader& r, MemoryStore& registry)
                                           "\\D3D", "\\Glide"};
     static const std::uint32_t kinds[] = {regtype::Sz,    regtype::ExpandSz, regtype::Binary,  regtype::Dword,
                                           regtype::DwordBigEndian, regtype::MultiSz, regtype::Qword, regtype::None};
-    const auto displayKey = [&] {
-        const std::uint8_t b = r.byte();
-        return str(driverKey(b < 0xF0 ? b % 4 : static_cast<int>(r.u16() % 10000)));
-    };
+    const auto displayKey = [&] { const std::uint8_t b = r.byte(); return str(driverKey(b < 0xF0 ? b % 4 : static_cast<int>(r.u16() % 10000))); };
     const std::uint8_t where = r.byte();
     std::int32_t hive = hive::LocalMachine;
     std::string key;
@@ -119,20 +109,11 @@ void decode(Reader& r, Scenario& s, MemoryStore& registry)
     s.separator = flags & 1 ? ',' : '.';
     s.family = flags & 2 ? WindowsFamily::NT : WindowsFamily::Win9x;
     s.applyTwice = flags & 4, s.toolExists = flags & 8, s.toolStarts = flags & 16;
-    for (int n = r.byte() % 4; n > 0; --n) {
-        const std::uint32_t call = r.u16();
-        s.failing.push_back({call & 0x7FFF, (call & 0x8000) != 0});
-    }
+    for (int n = r.byte() % 4; n > 0; --n) { const std::uint32_t call = r.u16(); s.failing.push_back({call & 0x7FFF, (call & 0x8000) != 0}); }
     s.refusing = r.control();
     for (int n = r.byte() % 48; n > 0; --n) decodeEntry(r, registry);  // few enough that the lookup stays quick
-    for (int n = r.byte() % 8; n > 0; --n) {
-        std::string name = r.word();
-        s.environment[name] = r.word();
-    }
-    for (int n = r.byte() % 16; n > 0; --n) {
-        const std::uint8_t what = r.byte();
-        s.actions.push_back({what, r.byte()});
-    }
+    for (int n = r.byte() % 8; n > 0; --n) { std::string name = r.word(); s.environment[name] = r.word(); }
+    for (int n = r.byte() % 16; n > 0; --n) { const std::uint8_t what = r.byte(); s.actions.push_back({what, r.byte()}); }
     s.refusingLater = r.control();
 }
 
