@@ -90,7 +90,7 @@ velmora_unemulate_i386() {
 velmora_build_native() {  # folder, extra cmake arguments...
     local dir=$1
     shift
-    cmake -S "$VELMORA_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug "$@" >/dev/null
+    cmake -S "$VELMORA_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELMORA_FUZZ_KEPT="$BUILD/fuzz/corpus" "$@" >/dev/null
     cmake --build "$dir"
 }
 

@@ -94,25 +94,24 @@ TEST_F(AboutTest, OpensWithoutWaitingAndKeepsTheWindowDisabledUntilClosedThenThe
     }
 }
 
-TEST_F(AboutTest, SystemInfoStartsTheWholePathInANormalWindowAtEveryPress)
-{
-    const std::string tool = placeTool("Info Tool\\info.exe");
-    placeTool("Info.exe");  // what the path's first word would start
-    putText(LM, kInfoKey, "PATH", tool);
-    const std::string started = tool + "|" + std::to_string(SW_SHOWNORMAL);
-    EXPECT_EQ(pressSysInfo(1), std::vector<std::string>{started});
-    EXPECT_EQ(pressSysInfo(2), std::vector<std::string>(2, started));
-}
-
-TEST_F(AboutTest, WithoutAPathTheFolderServesOnlyWhenItHoldsTheToolAsANormalFile)
+// Without a PATH the folder serves only when it holds the tool as a normal
+// file; a PATH is started whole, in a normal window, at every press.
+TEST_F(AboutTest, SystemInfoStartsTheWholePathElseTheToolInTheFolderInANormalWindow)
 {
     putText(LM, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", work);
     CreateDirectoryA((work + "\\MSINFO32.EXE").c_str(), nullptr);  // a folder of the tool's name
     EXPECT_EQ(pressSysInfo(0), std::vector<std::string>{"message"});
     RemoveDirectoryA((work + "\\MSINFO32.EXE").c_str());
-    const std::string tool = placeTool("MSINFO32.EXE");
-    SetFileAttributesA(tool.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    const std::string inFolder = placeTool("MSINFO32.EXE");
+    SetFileAttributesA(inFolder.c_str(), FILE_ATTRIBUTE_HIDDEN);
     EXPECT_EQ(pressSysInfo(0), std::vector<std::string>{"message"});
-    SetFileAttributesA(tool.c_str(), FILE_ATTRIBUTE_NORMAL);
-    EXPECT_EQ(pressSysInfo(1), std::vector<std::string>{tool + "|" + std::to_string(SW_SHOWNORMAL)});
+    SetFileAttributesA(inFolder.c_str(), FILE_ATTRIBUTE_NORMAL);
+    const std::string normal = "|" + std::to_string(SW_SHOWNORMAL);
+    EXPECT_EQ(pressSysInfo(1), std::vector<std::string>{inFolder + normal});
+
+    const std::string tool = placeTool("Info Tool\\info.exe");
+    placeTool("Info.exe");  // what the path's first word would start
+    putText(LM, kInfoKey, "PATH", tool);
+    EXPECT_EQ(pressSysInfo(2), (std::vector<std::string>{inFolder + normal, tool + normal}));
+    EXPECT_EQ(pressSysInfo(3), (std::vector<std::string>{inFolder + normal, tool + normal, tool + normal}));
 }

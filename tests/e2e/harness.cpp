@@ -29,8 +29,7 @@ void deleteTree(HKEY parent, const std::string& key)
     if (RegOpenKeyExA(parent, key.c_str(), 0, KEY_ALL_ACCESS, &k) != ERROR_SUCCESS) return;
     // Children first: a key with subkeys cannot be deleted on NT.
     for (char name[512]; RegEnumKeyA(k, 0, name, sizeof name) == ERROR_SUCCESS;) deleteTree(k, name);
-    RegCloseKey(k);
-    RegDeleteKeyA(parent, key.c_str());
+    RegCloseKey(k), RegDeleteKeyA(parent, key.c_str());
 }
 
 std::string describe(DWORD type, const std::string& bytes)
@@ -51,17 +50,12 @@ void exportTree(HKEY parent, const std::string& key, const std::string& label, s
     if (RegOpenKeyExA(parent, key.c_str(), 0, KEY_READ, &k) != ERROR_SUCCESS) return;
     out.push_back("[" + label + "]");
     std::string name(16384, '\0'), data(1 << 21, '\0');
-    for (DWORD i = 0;; ++i) {
-        DWORD nameLen = 16384, dataLen = 1 << 21, type = 0;
-        if (RegEnumValueA(k, i, &name[0], &nameLen, nullptr, &type, reinterpret_cast<BYTE*>(&data[0]), &dataLen))
-            break;
+    DWORD nameLen = 16384, dataLen = 1 << 21, type = 0;
+    for (DWORD i = 0; !RegEnumValueA(k, i, &name[0], &nameLen, nullptr, &type, reinterpret_cast<BYTE*>(&data[0]), &dataLen);
+         ++i, nameLen = 16384, dataLen = 1 << 21)
         out.push_back(label + "\\" + name.substr(0, nameLen) + " = " + describe(type, data.substr(0, dataLen)));
-    }
-    for (DWORD i = 0;; ++i) {
-        DWORD nameLen = 16384;
-        if (RegEnumKeyExA(k, i, &name[0], &nameLen, nullptr, nullptr, nullptr, nullptr)) break;
+    for (DWORD i = 0; nameLen = 16384, !RegEnumKeyExA(k, i, &name[0], &nameLen, nullptr, nullptr, nullptr, nullptr); ++i)
         exportTree(k, name.substr(0, nameLen), label + "\\" + name.substr(0, nameLen), out);
-    }
     RegCloseKey(k);
 }
 
@@ -93,10 +87,7 @@ std::string windowText(HWND h)
 
 }  // namespace
 
-void resetRegistry()
-{
-    for (const auto& r : kRoots) deleteTree(r.root, r.key);
-}
+void resetRegistry() { for (const auto& r : kRoots) deleteTree(r.root, r.key); }
 
 void importFixture(const std::string& fileName)
 {
@@ -104,8 +95,7 @@ void importFixture(const std::string& fileName)
     DWORD code = 1;
     WaitForSingleObject(pi.hProcess, patience(60000));
     GetExitCodeProcess(pi.hProcess, &code);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    CloseHandle(pi.hThread), CloseHandle(pi.hProcess);
     if (code != 0) throw std::runtime_error("Wine's regedit could not import " + fileName);
 }
 
@@ -174,12 +164,8 @@ App::App()
 
 App::~App()
 {
-    if (running()) {
-        TerminateProcess(pi_.hProcess, 1);
-        WaitForSingleObject(pi_.hProcess, 5000);
-    }
-    CloseHandle(pi_.hThread);
-    CloseHandle(pi_.hProcess);
+    if (running()) TerminateProcess(pi_.hProcess, 1), WaitForSingleObject(pi_.hProcess, 5000);
+    CloseHandle(pi_.hThread), CloseHandle(pi_.hProcess);
 }
 
 bool App::running() const { return WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT; }
@@ -256,11 +242,7 @@ void App::key(const char* name, WPARAM virtualKey) const
     SendMessageA(control(name), WM_KEYUP, virtualKey, static_cast<LPARAM>(0xC0000001));
 }
 
-DWORD App::close()
-{
-    PostMessageA(window_, WM_CLOSE, 0, 0);
-    return waitExit();
-}
+DWORD App::close() { return PostMessageA(window_, WM_CLOSE, 0, 0), waitExit(); }
 
 DWORD App::waitExit()
 {
@@ -301,19 +283,15 @@ std::string App::tipOf(const char* name, HWND* tip) const
     return lastTip_ = text;
 }
 
-// Away from the window: a tip that the pointer left there raised is not in the picture.
-void App::screenshot(HWND h, const std::string& name)
-{
-    RECT r;
-    SetCursorPos(0, 0);
-    UpdateWindow(h);
-    if (GetWindowRect(h, &r)) screenshot(r, name);
-}
-
-void App::screenshot(const RECT& r, const std::string& name)
+// With a tip: the tip beside the window. Without: the pointer away from the
+// window first, so that a tip it left there is not in the picture.
+void App::screenshot(HWND h, const std::string& name, HWND tip)
 {
     char dir[MAX_PATH] = {};
-    if (!GetEnvironmentVariableA("VELMORA_SHOTS", dir, sizeof dir)) return;
+    if (!tip) SetCursorPos(0, 0);
+    RECT r, t;
+    if (!GetEnvironmentVariableA("VELMORA_SHOTS", dir, sizeof dir) || (UpdateWindow(h), !GetWindowRect(h, &r))) return;
+    if (tip && GetWindowRect(tip, &t)) UnionRect(&r, &r, &t);
     Sleep(300);
     const int w = r.right - r.left, ht = r.bottom - r.top, stride = (w * 3 + 3) & ~3;
     BITMAPINFO bi = {};
@@ -327,14 +305,10 @@ void App::screenshot(const RECT& r, const std::string& name)
     BITMAPFILEHEADER fh = {0x4D42, 0, 0, 0, sizeof fh + sizeof bi.bmiHeader};
     fh.bfSize = fh.bfOffBits + static_cast<DWORD>(stride * ht);
     if (FILE* f = std::fopen((std::string(dir) + "\\" + name + ".bmp").c_str(), "wb")) {
-        std::fwrite(&fh, sizeof fh, 1, f);
-        std::fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, f);
-        std::fwrite(bits, 1, static_cast<std::size_t>(stride * ht), f);
-        std::fclose(f);
+        std::fwrite(&fh, sizeof fh, 1, f), std::fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, f);
+        std::fwrite(bits, 1, static_cast<std::size_t>(stride * ht), f), std::fclose(f);
     }
-    DeleteObject(dib);
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
+    DeleteObject(dib), DeleteDC(mem), ReleaseDC(nullptr, screen);
 }
 
 }  // namespace e2e

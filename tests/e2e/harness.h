@@ -61,9 +61,8 @@ public:
     int tab() const;        // the tab shown
     void activate() const;  // in the foreground, so that it takes the keys pressed
     HWND focus() const;  // the window that has the keyboard focus in the program
-    // Saves what the screen shows of a window as a 24-bit BMP in VELMORA_SHOTS, if set.
-    static void screenshot(HWND window, const std::string& name);
-    static void screenshot(const RECT& area, const std::string& name);  // of the screen
+    // Saves what the screen shows of a window, and of a tip over it, as a 24-bit BMP in VELMORA_SHOTS, if set.
+    static void screenshot(HWND window, const std::string& name, HWND tip = nullptr);
     // Points at the control as a user would and waits for its tip: the text
     // the tooltip shows, "" when none came up.
     std::string tipOf(const char* name, HWND* tip = nullptr) const;

@@ -88,10 +88,7 @@ TEST_F(KeyboardTest, F1ShowsTheTipBesideTheFocusedControlWithoutTheFocusAndAKeyO
                 GetPixel(screen, box.right - 3, box.top + 2) == GetSysColor(COLOR_INFOBK));
     ReleaseDC(nullptr, screen);
     EXPECT_TRUE(GetForegroundWindow() == app.window() && app.focus() == app.control("Check4"));
-    RECT shot;
-    GetWindowRect(app.window(), &shot);
-    UnionRect(&shot, &shot, &box);
-    App::screenshot(shot, "f1-help");
+    App::screenshot(app.window(), "f1-help", findWindow(app.pid(), nullptr, "VelmoraHelp"));
     press({VK_ESCAPE});
     EXPECT_TRUE(waitUntil([&] { return popupText(app).empty(); }));
     EXPECT_TRUE(app.focus() == app.control("Check4") && app.checked("Check4") == BST_UNCHECKED);
@@ -147,8 +144,9 @@ TEST_F(KeyboardTest, CtrlCAndTheSystemMenuCopyTheReportOfWhatTheWindowShowsOrSay
     ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard() && CloseClipboard());
     copies = GetClipboardSequenceNumber();
     press({VK_MENU, VK_SPACE});
-    EXPECT_TRUE(waitUntil([&] { return findWindow(app.pid(), nullptr, "#32768") != nullptr; }));
-    App::screenshot(app.window(), "system-menu");
+    HWND menu = nullptr;
+    EXPECT_TRUE(waitUntil([&] { return (menu = findWindow(app.pid(), nullptr, "#32768")) != nullptr; }));
+    App::screenshot(app.window(), "system-menu", menu);
     press({'P'});
     EXPECT_TRUE(waitUntil([&] { return GetClipboardSequenceNumber() != copies; }) && clipboardText() == report);
 

@@ -1,7 +1,8 @@
 // The real main window under Wine: what a user sees it load, what "Apply"
 // writes and what "Exit" and closing leave alone, an unset clock and the
 // slider, the keyboard and its focus, each tab at this screen's DPI with
-// nothing cut off, and data that no driver writes.
+// nothing cut off, data that no driver writes, and the driver key it takes
+// on a machine with an old card.
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
@@ -50,11 +51,8 @@ std::pair<RECT, SIZE> textIn(const App& app, const layout::Control& c)
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, font.get());
     RECT text = {0, 0, c.has(layout::WordWrap) ? r.right - r.left : 0, 0};
-    const std::string caption = app.text(c.name);
-    DrawTextA(dc, caption.c_str(), -1, &text,
-              DT_CALCRECT | DT_NOPREFIX | (c.has(layout::WordWrap) ? DT_WORDBREAK : DT_EXPANDTABS));
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
+    DrawTextA(dc, app.text(c.name).c_str(), -1, &text, DT_CALCRECT | DT_NOPREFIX | (c.has(layout::WordWrap) ? DT_WORDBREAK : DT_EXPANDTABS));
+    SelectObject(dc, old), ReleaseDC(nullptr, dc);
     return {r, {text.right, text.bottom}};
 }
 
@@ -95,6 +93,19 @@ TEST_F(WindowTest, DemoStateLoadsIntoEveryControlAndApplyWritesItBackByteForByte
     EXPECT_EQ(stored(LM, kGlide, "SSTH3_OVERLAYMODE"), sz("2"));  // another frame: untouched
     EXPECT_EQ(stored(CC, kSettings, "RefreshRate"), sz("0"));
     EXPECT_EQ(stored(LM, kDefault, "Grxclock"), sz("250"));
+
+    // Exit, and closing the window another time, write nothing.
+    const auto applied = exportKeys();
+    app.click("Check2");
+    app.click("Command2");
+    EXPECT_EQ(app.waitExit(), 0u);
+    App again;
+    again.showTab(2);
+    again.click("Check2");
+    again.showTab(1);
+    again.key("Slider1", VK_HOME);
+    EXPECT_EQ(again.close(), 0u);
+    EXPECT_EQ(exportKeys(), applied);
 }
 
 // A tab's controls are made when it is first shown; until then they hold what
@@ -119,26 +130,10 @@ TEST_F(WindowTest, ApplyWritesTheSameWhetherOrNotTheOtherTabsWereEverShown)
     EXPECT_EQ(applied[0], applied[1]);
 }
 
-TEST_F(WindowTest, ExitAndClosingWriteNothing)
-{
-    importFixture("demo.reg");
-    const auto before = exportKeys();
-    for (bool exit : {true, false}) {
-        App app;
-        app.showTab(2);
-        app.click("Check2");
-        app.showTab(1);
-        app.key("Slider1", VK_END);
-        if (exit) app.click("Command2");
-        EXPECT_EQ(exit ? app.waitExit() : app.close(), 0u);
-    }
-    EXPECT_EQ(exportKeys(), before);
-}
-
 // An empty registry shows "Default" and Apply leaves the clock unset, so that
 // a card runs at its own clock, until the slider moves: by one or five within
-// its range, its label following.
-TEST_F(WindowTest, AnUnsetClockStaysUnsetUntilTheSliderMovesByOneOrFiveWithinItsRange)
+// its range, its label following. Then the focus after another window.
+TEST_F(WindowTest, AnUnsetClockStaysUnsetUntilTheSliderMovesAndTheFocusComesBackAfterAnotherWindow)
 {
     App app;
     app.showTab(1);
@@ -146,21 +141,16 @@ TEST_F(WindowTest, AnUnsetClockStaysUnsetUntilTheSliderMovesByOneOrFiveWithinIts
     app.click("Command1");
     EXPECT_EQ(stored(LM, kDefault, "Grxclock"), "absent");
     EXPECT_EQ(stored(LM, kDefault, "CheckClk"), dword(1));
-    const std::pair<WPARAM, const char*> moves[] = {{VK_RIGHT, "144"}, {VK_NEXT, "149"}, {VK_LEFT, "148"},
-                                                    {VK_HOME, "143"},  {VK_LEFT, "143"}, {VK_END, "250"},
-                                                    {VK_RIGHT, "250"}};
+    const std::pair<WPARAM, const char*> moves[] = {{VK_RIGHT, "144"}, {VK_NEXT, "149"}, {VK_LEFT, "148"}, {VK_HOME, "143"},
+                                                    {VK_LEFT, "143"},  {VK_END, "250"},  {VK_RIGHT, "250"}};
     for (const auto& [key, position] : moves) {
         app.key("Slider1", key);
         EXPECT_EQ(app.text("Label23") + " " + std::to_string(app.slider()), position + (" " + std::string(position)));
     }
     app.click("Command1");
     EXPECT_EQ(stored(LM, kDefault, "Grxclock"), sz("250"));
-}
 
-// The focused control has the focus again when the window is active again, as in a dialog box (About: AboutTest).
-TEST_F(WindowTest, TheFocusComesBackToItsControlAfterAnotherWindow)
-{
-    App app;
+    // The focused control has the focus again when the window is active again, as in a dialog box (About: AboutTest).
     app.showTab(2);
     app.click("Check2");  // a click focuses what it presses
     HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
@@ -217,4 +207,35 @@ TEST_F(WindowTest, AValueLabelHoldsATextWithATabAndALineBreakAndAMegabyteWhole)
     for (const char* label : {"Label12", "Label14", "Label15"}) EXPECT_TRUE(app.text(label) == body) << label;
     app.showTab(1);
     EXPECT_EQ(app.slider(), 180);
+}
+
+// An old card's driver at Display\0000 and two Voodoo3 drivers after it, as
+// Windows records them in Enum\PCI, and then one present in HKEY_DYN_DATA:
+// the window shows the Voodoo3's facts and "Apply" writes only into its key.
+TEST_F(WindowTest, TheVoodoo3PresentNowElseTheFirstRecordedOneAndTheOldCardLeftByteForByte)
+{
+    importFixture("old-card.reg");
+    auto oldCard = [] {
+        std::vector<std::string> lines;
+        for (const std::string& line : exportKeys())
+            if (line.find(kDriver) != std::string::npos) lines.push_back(line);
+        return lines;
+    };
+    const auto before = oldCard();
+    {
+        App app;
+        EXPECT_EQ(app.text("Label11"), "Voodoo3 #1");
+        app.showTab(2);
+        EXPECT_EQ(app.checked("Option3"), BST_UNCHECKED);  // the old card's overlay mode is not the Voodoo3's
+        app.showTab(1);
+        app.key("Slider1", VK_END);
+        app.click("Command1");
+    }
+    EXPECT_EQ(stored(LM, kClass + "\\0001\\DEFAULT", "Grxclock"), sz("250"));
+    EXPECT_EQ(stored(LM, kClass + "\\0001\\D3D", "SSTH3_OVERLAYMODE"), sz("1"));
+    EXPECT_EQ(stored(LM, kClass + "\\0002\\DEFAULT", "Grxclock"), "absent");
+    EXPECT_EQ(oldCard(), before);
+
+    putText(HKEY_DYN_DATA, "Config Manager\\Enum\\C29A3B10", "HardWareKey", "PCI\\VEN_121A&DEV_0005&SUBSYS_0036121A&REV_01\\BUS_02&DEV_00&FUNC_00");
+    EXPECT_EQ(App().text("Label11"), "Voodoo3 #2");
 }

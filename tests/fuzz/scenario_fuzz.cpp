@@ -3,18 +3,10 @@
 // lookup, on a registry in memory that fails at chosen steps. The input is
 // read as a scenario (see decode); what must hold for every scenario is
 // checked by name, and a broken property aborts with that name.
-#include <algorithm>
 #include <cerrno>
-#include <climits>
-#include <cctype>
-#include <cstdio>
-#include <cstdlib>
-#include <set>
 
 #include "about/sysinfo.h"
 #include "app/form1.h"
-#include "app/layout.h"
-#include "settings/help.h"
 #include "settings/report.h"
 #include "tests/support/doubles.h"
 #include "tests/support/setting_facts.h"
@@ -23,31 +15,7 @@ using namespace velmora;
 
 namespace {
 
-#define PROPERTY(name, holds) ((holds) ? void() : broken(name))
-[[noreturn]] void broken(const char* name)
-{
-    std::fprintf(stderr, "property broken: %s\n", name);
-    std::abort();
-}
-
-// The input front to back; past its end every byte reads as zero, so every input is a scenario.
-struct Reader {
-    const std::uint8_t* at;
-    std::size_t left;
-    std::uint8_t byte() { return left ? (--left, *at++) : 0; }
-    std::uint32_t u16() { return byte() | std::uint32_t{byte()} << 8; }
-    std::string bytes(std::size_t n)
-    {
-        n = std::min(n, left);
-        std::string s(reinterpret_cast<const char*>(at), n);
-        at += n, left -= n;
-        return s;
-    }
-    // A word the program knows, literal bytes, or up to a megabyte of a repeated pattern.
-    std::string word();
-    // A key's or a value's name: the registry allows 255 characters.
-    std::string name() { return word().substr(0, 255); }
-};
+#define PROPERTY(name, holds) ((holds) ? void() : (std::fprintf(stderr, "property broken: %s\n", name), std::abort()))
 
 const std::vector<std::string>& knownWords()
 {
@@ -66,54 +34,60 @@ const std::vector<std::string>& knownWords()
     return words;
 }
 
-std::string Reader::word()
-{
-    const std::uint8_t b = byte();
-    if (b < knownWords().size()) return knownWords()[b];
-    if (b == 0xFF) return bytes(u16());
-    if (b != 0xFE) return bytes(b - knownWords().size());
-    const std::size_t size = std::size_t{u16()} << 4;  // below 1 MB
-    const std::string pattern = bytes(byte() % 8 + 1);
-    std::string s(size, '\0');
-    for (std::size_t i = 0; i < size && !pattern.empty(); ++i) s[i] = pattern[i % pattern.size()];
-    return s;
-}
-
-struct Failing {
-    std::size_t call;
-    bool andLater;  // every call from then on fails too
+// The input front to back; past its end every byte reads as zero, so every input is a scenario.
+struct Reader {
+    const std::uint8_t* at;
+    std::size_t left;
+    std::uint8_t byte() { return left ? (--left, *at++) : 0; }
+    std::uint32_t u16() { const std::uint32_t low = byte(); return low | std::uint32_t{byte()} << 8; }  // low first, whichever the compiler
+    std::string bytes(std::size_t n) { return n = std::min(n, left), at += n, left -= n, std::string(reinterpret_cast<const char*>(at - n), n); }
+    // A word the program knows, literal bytes, or up to a megabyte of a repeated pattern.
+    std::string word()
+    {
+        const std::uint8_t b = byte();
+        if (b < knownWords().size()) return knownWords()[b];
+        if (b != 0xFE) return bytes(b == 0xFF ? u16() : b - knownWords().size());
+        std::string s(std::size_t{u16()} << 4, '\0');
+        const std::string pattern = bytes(byte() % 8 + 1);
+        for (std::size_t i = 0; i < s.size() && !pattern.empty(); ++i) s[i] = pattern[i % pattern.size()];
+        return s;
+    }
+    std::string name() { return word().substr(0, 255); }  // the registry allows 255 characters
+    // A control of the main window, or none.
+    std::string control()
+    {
+        const MemoryControls all = MemoryForm1Controls().byName;
+        const std::uint8_t b = byte();
+        return b ? std::next(all.begin(), (b - 1) % all.size())->first : "";
+    }
 };
 
 struct Scenario {
     char separator = '.';
     WindowsFamily family = WindowsFamily::Win9x;
     bool applyTwice = false, toolExists = false, toolStarts = false;
-    std::vector<Failing> failing;
-    std::string refusing;  // a control that refuses every change during the load
+    std::vector<std::pair<std::size_t, bool>> failing;  // a call that fails, and whether every later one does
+    std::string refusing;       // a control that refuses every change during the load
+    std::string refusingLater;  // one that refuses a user's changes after it
     std::map<std::string, std::string> environment;
     std::vector<std::pair<std::uint8_t, std::uint8_t>> actions;  // what, with what
+    bool fails(std::size_t call) const { return std::any_of(failing.begin(), failing.end(), [&](const auto& f) { return call == f.first || (f.second && call > f.first); }); }
 };
-
-const char* const kSubkeys[] = {"", "\\shellex\\PropertySheetHandlers\\Edge Information\\Data\\Adapter", "\\DEFAULT",
-                                "\\D3D", "\\Glide"};
-const std::uint32_t kKinds[] = {regtype::Sz,    regtype::ExpandSz, regtype::Binary,  regtype::Dword,
-                                regtype::DwordBigEndian, regtype::MultiSz, regtype::Qword, regtype::None};
-
-std::string displayKey(Reader& r)
-{
-    const std::uint8_t b = r.byte();
-    return str(driverKey(b < 0xF0 ? b % 4 : static_cast<int>(r.u16() % 10000)));
-}
 
 // One registry entry: where, which name, and the value or the key alone.
 void decodeEntry(Reader& r, MemoryStore& registry)
 {
+    static const char* const subkeys[] = {"", "\\shellex\\PropertySheetHandlers\\Edge Information\\Data\\Adapter", "\\DEFAULT",
+                                          "\\D3D", "\\Glide"};
+    static const std::uint32_t kinds[] = {regtype::Sz,    regtype::ExpandSz, regtype::Binary,  regtype::Dword,
+                                          regtype::DwordBigEndian, regtype::MultiSz, regtype::Qword, regtype::None};
+    const auto displayKey = [&] { const std::uint8_t b = r.byte(); return str(driverKey(b < 0xF0 ? b % 4 : static_cast<int>(r.u16() % 10000))); };
     const std::uint8_t where = r.byte();
     std::int32_t hive = hive::LocalMachine;
     std::string key;
     switch (where & 7) {
-    case 0: key = displayKey(r) + kSubkeys[r.byte() % 5]; break;
-    case 1: hive = hive::CurrentUser, key = displayKey(r) + "\\Glide"; break;
+    case 0: key = displayKey(), key += subkeys[r.byte() % 5]; break;  // in this order, whichever the compiler
+    case 1: hive = hive::CurrentUser, key = displayKey() + "\\Glide"; break;
     case 2: hive = hive::CurrentConfig, key = "Display\\Settings"; break;
     case 3: key = about::kInfoKey; break;
     case 4: key = about::kLocationKey; break;
@@ -124,11 +98,10 @@ void decodeEntry(Reader& r, MemoryStore& registry)
     if (where & 8) return registry.createKey(hive, key);
     const std::string name = r.name();
     const std::uint8_t kind = r.byte();
-    StoredValue v{kind & 0x10 ? 8u + (kind >> 5) : kKinds[kind & 7], {}};
     std::string data = r.word();
     if (kind & 8) data += '\0';
-    for (char c : data) v.data.push_back(static_cast<std::uint8_t>(c));
-    registry.set(hive, key, name, v);
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(data.data());
+    registry.set(hive, key, name, {kind & 0x10 ? 8u + (kind >> 5) : kinds[kind & 7], Bytes(bytes, bytes + data.size())});
 }
 
 void decode(Reader& r, Scenario& s, MemoryStore& registry)
@@ -137,31 +110,16 @@ void decode(Reader& r, Scenario& s, MemoryStore& registry)
     s.separator = flags & 1 ? ',' : '.';
     s.family = flags & 2 ? WindowsFamily::NT : WindowsFamily::Win9x;
     s.applyTwice = flags & 4, s.toolExists = flags & 8, s.toolStarts = flags & 16;
-    for (int n = r.byte() % 4; n > 0; --n) {
-        const std::uint32_t call = r.u16();
-        s.failing.push_back({call & 0x7FFF, (call & 0x8000) != 0});
-    }
-    if (const std::uint8_t b = r.byte()) {
-        const MemoryControls all = MemoryForm1Controls().byName;
-        s.refusing = std::next(all.begin(), (b - 1) % all.size())->first;
-    }
-    // Few enough records that the driver key lookup stays quick.
-    for (int n = r.byte() % 48; n > 0; --n) decodeEntry(r, registry);
-    for (int n = r.byte() % 8; n > 0; --n) {
-        std::string name = r.word();
-        s.environment[name] = r.word();
-    }
-    for (int n = r.byte() % 16; n > 0; --n) {
-        const std::uint8_t what = r.byte();
-        s.actions.push_back({what, r.byte()});
-    }
+    for (int n = r.byte() % 4; n > 0; --n) { const std::uint32_t call = r.u16(); s.failing.push_back({call & 0x7FFF, (call & 0x8000) != 0}); }
+    s.refusing = r.control();
+    for (int n = r.byte() % 48; n > 0; --n) decodeEntry(r, registry);  // few enough that the lookup stays quick
+    for (int n = r.byte() % 8; n > 0; --n) { std::string name = r.word(); s.environment[name] = r.word(); }
+    for (int n = r.byte() % 16; n > 0; --n) { const std::uint8_t what = r.byte(); s.actions.push_back({what, r.byte()}); }
+    s.refusingLater = r.control();
 }
 
-std::string lower(std::string s)
-{
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
+std::string lower(const std::string& s) { return MemoryStore::lower(s); }
+std::string textOf(const StoredValue& v) { return std::string(v.data.begin(), std::find(v.data.begin(), v.data.end(), 0)); }
 
 // The registry, judging every change as it is asked for: since no change
 // passes by, nothing outside the table (strangers in the same keys, other
@@ -178,14 +136,9 @@ struct Registry : MemoryStore {
         driverKey = key;
         for (const Setting& s : settings()) table[place(s.hive, keyOf(s, key), s.name)] = &s;
     }
-    Status write(std::int32_t hive, const Text& key, const Text& name, const StoredValue& v) override
-    {
-        return judged(hive, key, name, [&] { return MemoryStore::write(hive, key, name, v); });
-    }
-    Status remove(std::int32_t hive, const Text& key, const Text& name) override
-    {
-        return judged(hive, key, name, [&] { return MemoryStore::remove(hive, key, name); });
-    }
+    std::optional<StoredValue> of(const Setting& s) const { return get(s.hive, keyOf(s, driverKey), s.name); }
+    Status write(std::int32_t h, const Text& k, const Text& n, const StoredValue& v) override { return judged(h, k, n, [&] { return MemoryStore::write(h, k, n, v); }); }
+    Status remove(std::int32_t h, const Text& k, const Text& n) override { return judged(h, k, n, [&] { return MemoryStore::remove(h, k, n); }); }
     template <class Change>
     Status judged(std::int32_t hive, const Text& key, const Text& name, Change change)
     {
@@ -200,40 +153,23 @@ struct Registry : MemoryStore {
     }
 };
 
-// The fallback that a step whose read failed shows, and the control it sets.
-const char* fallbackControl(const Setting& s)
-{
-    return s.shape == Shape::Choice ? s.fallback.c_str() : s.control;
-}
-
 // Display\0000, or a key that exists and that a Voodoo3's device record names in its Driver.
 bool aKeyTheRecordsName(const MemoryStore& registry, const std::string& key)
 {
     if (key == str(driverKey(0))) return true;
     if (!registry.keys.count({hive::LocalMachine, lower(key)})) return false;
-    const std::string named = "display\\" + lower(key.substr(key.size() - 4));
-    for (const auto& [place, v] : registry.values) {
-        const auto& [hive, at, name] = place;
-        const std::string data(v.data.begin(), std::find(v.data.begin(), v.data.end(), 0));
-        const std::string voodoo3 = "enum\\pci\\ven_121a&dev_0005";
+    const std::string voodoo3 = "enum\\pci\\ven_121a&dev_0005", named = "display\\" + lower(key.substr(key.size() - 4));
+    return std::any_of(registry.values.begin(), registry.values.end(), [&](const auto& entry) {
+        const auto& [hive, at, name] = entry.first;
         const char after = at.size() > voodoo3.size() ? at[voodoo3.size()] : '\\';
-        if (hive == hive::LocalMachine && at.rfind(voodoo3, 0) == 0 && (after == '&' || after == '\\') && name == "driver" &&
-            (v.type == regtype::Sz || v.type == regtype::ExpandSz) && lower(data) == named)
-            return true;
-    }
-    return false;
-}
-
-bool fails(const Scenario& s, std::size_t call)
-{
-    return std::any_of(s.failing.begin(), s.failing.end(),
-                       [&](const Failing& f) { return call == f.call || (f.andLater && call > f.call); });
+        return hive == hive::LocalMachine && at.rfind(voodoo3, 0) == 0 && (after == '&' || after == '\\') && name == "driver" &&
+               (entry.second.type == regtype::Sz || entry.second.type == regtype::ExpandSz) && lower(textOf(entry.second)) == named;
+    });
 }
 
 // The steps of the load whose one read failed or found nothing show their fallback, and a
 // fallback that cannot be shown stops the load at its step.
-void checkLoad(const Scenario& s, const Status& loaded, const Registry& registry, std::size_t first,
-               const std::map<std::string, std::string>& before, const std::map<std::string, std::string>& after)
+void checkLoad(const Scenario& s, const Status& loaded, const Registry& registry, std::size_t first, const View& before, const View& after)
 {
     const std::size_t steps = registry.calls.size() - first;
     for (std::size_t i = 0; i < steps; ++i) {
@@ -245,8 +181,7 @@ void checkLoad(const Scenario& s, const Status& loaded, const Registry& registry
     if (loaded.failed()) {
         PROPERTY("only a control's refusal escapes a fallback", loaded.number() == err::InvalidPropertyValue && !s.refusing.empty());
         const Setting& last = settings()[steps - 1];
-        const bool its = s.refusing == last.control || s.refusing == fallbackControl(last) ||
-                         (last.shape == Shape::Clock && s.refusing == "Slider1") ||
+        const bool its = s.refusing == last.control || (last.shape == Shape::Clock && s.refusing == "Slider1") ||
                          std::any_of(last.codes.begin(), last.codes.end(), [&](const auto& c) { return c.second == s.refusing; });
         PROPERTY("a failure that escapes a fallback stops the load at its control's step", its);
         return;
@@ -254,67 +189,54 @@ void checkLoad(const Scenario& s, const Status& loaded, const Registry& registry
     PROPERTY("a load that does not stop runs every step", steps == settings().size());
     for (std::size_t i = 0; i < steps; ++i) {
         const Setting& step = settings()[i];
-        if (!fails(s, first + i) && registry.get(step.hive, keyOf(step, registry.driverKey), step.name)) continue;
-        PROPERTY("a fallback that cannot be shown stops the load", s.refusing != fallbackControl(step));
-        auto expected = after;
+        if (!s.fails(first + i) && registry.of(step)) continue;
+        PROPERTY("a fallback that cannot be shown stops the load", s.refusing != (step.shape == Shape::Choice ? step.fallback : step.control));
+        View expected = after;
         showing(expected, step, step.fallback);
         if (step.shape == Shape::Clock) expected["Slider1"] = before.at("Slider1");
         PROPERTY("a step that finds no value or cannot read shows its fallback", after == expected);
     }
 }
 
-// What Glide takes for one of its values, restated from its lookup
+// Whether Glide takes the box's meaning unchanged, restated from its lookup
 // (hwcGetenv: the environment, then text in HKEY_CURRENT_USER, then
 // HKEY_LOCAL_MACHINE, through one 255-byte buffer whose size each read
-// leaves to the next) and its reading (atol): whether the box's meaning
-// reaches it unchanged. A read that failed finds nothing.
-struct GlideModel {
-    const Scenario& s;
-    Registry& registry;
-    std::size_t first;  // the lookup's first call
-
-    std::optional<StoredValue> found(std::int32_t hive, const std::string& name) const
-    {
-        for (std::size_t i = first; i < registry.calls.size(); ++i) {
-            const MemoryStore::Call& c = registry.calls[i];
-            if (c.op == MemoryStore::Op::Read && c.hive == hive && lower(c.name) == lower(name))
-                return fails(s, i) ? std::nullopt : registry.get(hive, c.key, c.name);
-        }
-        return std::nullopt;
+// leaves to the next) and its reading (atol). The program's read that failed
+// finds nothing; a read it left out finds what Glide would.
+bool glideMarks(const Scenario& s, const Registry& registry, std::size_t first, const Setting& box)
+{
+    const auto found = [&](std::int32_t hive) -> std::optional<StoredValue> {
+        const auto read = std::find_if(registry.calls.begin() + first, registry.calls.end(), [&](const MemoryStore::Call& c) {
+            return c.op == MemoryStore::Op::Read && c.hive == hive && lower(c.name) == lower(box.name);
+        });
+        if (read != registry.calls.end() && s.fails(read - registry.calls.begin())) return std::nullopt;
+        return registry.get(hive, registry.driverKey + facts::kGlide, box.name);
+    };
+    if (std::any_of(s.environment.begin(), s.environment.end(), [&](const auto& v) { return lower(v.first) == lower(box.name); }))
+        return true;
+    if (s.family == WindowsFamily::NT) return false;
+    std::size_t room = 255;
+    if (const auto user = found(hive::CurrentUser)) {
+        if (user->data.size() <= room && user->type == regtype::Sz) return true;
+        room = std::min<std::size_t>(user->data.size(), 255);
     }
-    static std::string textOf(const StoredValue& v) { return std::string(v.data.begin(), std::find(v.data.begin(), v.data.end(), 0)); }
-    // A number other than the checked box's, as atol reads it.
-    static bool otherNumber(const Setting& box, const std::string& text)
-    {
-        if (box.codes[0].first == "1") return false;  // counted by presence
-        errno = 0;
-        const long long n = std::strtoll(text.c_str(), nullptr, 10);
-        return errno == ERANGE || n < INT32_MIN || n > INT32_MAX || n != std::stoll(box.codes[0].first);
-    }
-    bool marked(const Setting& box) const
-    {
-        if (std::any_of(s.environment.begin(), s.environment.end(), [&](const auto& v) { return lower(v.first) == lower(box.name); }))
-            return true;
-        if (s.family == WindowsFamily::NT) return false;
-        std::size_t room = 255;
-        if (const auto user = found(hive::CurrentUser, box.name)) {
-            if (user->data.size() <= room && user->type == regtype::Sz) return true;
-            room = user->data.size();
-        }
-        const auto own = found(hive::LocalMachine, box.name);
-        return own && (own->data.size() > std::min<std::size_t>(room, 255) || own->type != regtype::Sz ||
-                       (box.shape == Shape::Presence && otherNumber(box, textOf(*own))));
-    }
-};
+    const auto own = found(hive::LocalMachine);
+    if (!own) return false;
+    if (own->data.size() > room || own->type != regtype::Sz) return true;
+    if (box.shape != Shape::Presence || box.codes[0].first == "1") return false;  // counted by presence
+    errno = 0;
+    const long long n = std::strtoll(textOf(*own).c_str(), nullptr, 10);
+    return errno == ERANGE || n < INT32_MIN || n > INT32_MAX || n != std::stoll(box.codes[0].first);
+}
 
 // Which Glide boxes and frames are marked, for any environment and registry,
 // and that every one-line tip fits a 640-pixel screen.
-void checkOverrides(const Scenario& s, Registry& registry, const std::string& driverKey)
+void checkOverrides(const Scenario& s, Registry& registry)
 {
     MemoryEnvironment environment;
     environment.vars = s.environment;
-    HelpBook book(s.family, text(driverKey));
-    const GlideModel glide{s, registry, registry.calls.size()};
+    HelpBook book(s.family, text(registry.driverKey));
+    const std::size_t first = registry.calls.size();
     book.findOverrides(registry, environment);
     for (const layout::Control& c : layout::controls()) {
         const Text tip = book.help(c.name, true), fitted = book.help(c.name, TipFont());
@@ -325,7 +247,7 @@ void checkOverrides(const Scenario& s, Registry& registry, const std::string& dr
         const auto box = std::find_if(settings().begin(), settings().end(),
                                       [&](const Setting& st) { return st.key == facts::kGlide && st.control == std::string(c.name); });
         PROPERTY("a Glide box or frame is marked exactly when Glide will not take what it shows",
-                 book.marked(c.name) == (box != settings().end() && glide.marked(*box)));
+                 book.marked(c.name) == (box != settings().end() && glideMarks(s, registry, first, *box)));
     }
 }
 
@@ -351,13 +273,22 @@ void checkReport(const Scenario& s, Registry& registry, const std::string& key, 
 }
 
 // A user's click, option or slider key, as the window passes it on: a box
-// toggles, an option is selected, the slider moves by a key or a drag.
-void act(std::uint8_t what, std::uint8_t with, MemoryForm1Controls& ui, Form1& form)
+// toggles, an option is selected, the slider moves by a key or a drag. It is
+// taken unless a control it sets refuses: the box, the option or the one its
+// frame shows now, the slider or its label.
+void act(std::uint8_t what, std::uint8_t with, MemoryForm1Controls& ui, Form1& form, const std::string& refusing)
 {
     what %= 32;
     Status done;
+    std::set<std::string> sets = {"Slider1", "Label23"};
     if (what < 23) {
-        MemoryControl& c = *ui.byName.at(what < 9 ? "Check" + std::to_string(what + 1) : "Option" + std::to_string(what - 8));
+        const std::string name = what < 9 ? "Check" + std::to_string(what + 1) : "Option" + std::to_string(what - 8);
+        sets = {name};
+        for (const Setting& st : settings())
+            if (st.shape == Shape::Choice && std::any_of(st.codes.begin(), st.codes.end(), [&](const auto& c) { return c.second == name; }))
+                for (const auto& [code, option] : st.codes)
+                    if (ui.byName.at(option)->shown == "1") sets.insert(option);
+        MemoryControl& c = *ui.byName.at(name);
         done = c.show(what < 9 && c.shown == "1" ? "0" : "1");
     } else {
         Slider& slider = ui.controls().Slider1;
@@ -366,7 +297,7 @@ void act(std::uint8_t what, std::uint8_t with, MemoryForm1Controls& ui, Form1& f
         done = slider.setValue(std::clamp(to, slider.min(), slider.max()));
         if (done.ok()) done = form.Slider1_Scroll();
     }
-    PROPERTY("a user's change is taken", done.ok());
+    PROPERTY("a user's change is taken unless a control it sets refuses", done.ok() != (sets.count(refusing) > 0));
 }
 
 // Apply stores what each control shows, in the table's kind and codes; a
@@ -379,11 +310,10 @@ void apply(Registry& registry, Form1& form, const View& shown)
     PROPERTY("Apply never fails: each writer ends quietly", form.Command1_Click().ok());
     registry.applying = false;
     for (const Setting& s : settings()) {
-        const auto at = MemoryStore::place(s.hive, keyOf(s, registry.driverKey), s.name);
-        const auto was = before.count(at) ? std::optional(before.at(at)) : std::nullopt;
-        const auto now = registry.get(s.hive, keyOf(s, registry.driverKey), s.name);
+        const auto at = before.find(MemoryStore::place(s.hive, keyOf(s, registry.driverKey), s.name));
+        const auto was = at == before.end() ? std::nullopt : std::optional(at->second);
         PROPERTY("Apply stores what the controls show, and a value whose writer failed stays",
-                 now == applied(s, shown, was) || (registry.unchanged.count(&s) && now == was));
+                 registry.of(s) == applied(s, shown, was) || (registry.unchanged.count(&s) && registry.of(s) == was));
     }
 }
 
@@ -415,23 +345,21 @@ void checkAbout(const Scenario& s, MemoryStore& registry)
     PROPERTY("the About box starts at most one program", tool.started.size() <= 1);
     PROPERTY("the About box shows its message exactly when nothing started", tool.messages == (!tool.started.empty() && s.toolStarts ? 0 : 1));
     // A value that cannot be read or does not fit the lookup's buffer is not there.
-    auto found = [&](std::size_t step, const char* key, const char* name) {
+    const auto found = [&](std::size_t step, const char* key, const char* name) {
         const auto v = registry.get(hive::LocalMachine, key, name);
-        return fails(s, first + step) || !v || v->data.size() > about::kValueBufferSize ? std::nullopt : v;
+        return s.fails(first + step) || !v || v->data.size() > about::kValueBufferSize ? std::nullopt : v;
     };
     const auto path = found(0, about::kInfoKey, about::kInfoValue);
     const auto folder = path ? std::nullopt : found(1, about::kLocationKey, about::kLocationValue);
-    std::vector<std::string> read;
-    for (std::size_t i = first; i < registry.calls.size(); ++i) read.push_back(registry.calls[i].name);
-    PROPERTY("the About box reads PATH, and MSINFO only when PATH is not there",
-             read == (path ? std::vector<std::string>{"PATH"} : std::vector<std::string>{"PATH", "MSINFO"}));
-    auto textOf = [](const StoredValue& v) { return std::string(v.data.begin(), std::find(v.data.begin(), v.data.end(), 0)); };
+    std::string read;
+    for (std::size_t i = first; i < registry.calls.size(); ++i) read += registry.calls[i].name + " ";
+    PROPERTY("the About box reads PATH, and MSINFO only when PATH is not there", read == (path ? "PATH " : "PATH MSINFO "));
     const std::vector<std::string> none;
     if (path && path->type == regtype::Sz && !path->data.empty())
         PROPERTY("the About box starts the program PATH names, up to its first zero", tool.started == std::vector{textOf(*path)});
     if (!path && !folder) PROPERTY("without PATH and MSINFO the About box starts nothing", tool.started == none);
     if (folder && folder->type == regtype::Sz && !folder->data.empty())
-        PROPERTY("without PATH the About box starts the tool in the MSINFO folder when it is there",
+        PROPERTY("without PATH the About box starts the tool in the MSINFO folder, up to its first zero, when it is there",
                  tool.started == (s.toolExists ? std::vector{textOf(*folder) + about::kProgramFile} : none));
 }
 
@@ -443,7 +371,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Scenario s;
     Registry registry;
     decode(r, s, registry);
-    registry.fails = [&s](std::size_t call, const MemoryStore::Call&) { return fails(s, call); };
+    registry.fails = [&s](std::size_t call) { return s.fails(call); };
 
     const std::string key = str(findDriverKey(registry));
     PROPERTY("the lookup takes Display\\0000 or an existing driver key that a Voodoo3's record names", aKeyTheRecordsName(registry, key));
@@ -454,23 +382,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     registry.clock = &ui.controls().Label23;
     if (!s.refusing.empty()) ui.byName[s.refusing]->refuse = true;
     Form1 form(regEdit, ui.controls(), s.separator, text(key));
-    const auto initial = ui.view();
+    const View initial = ui.view();
     const std::size_t first = registry.calls.size();
     const Status loaded = form.Form_Load();
     checkLoad(s, loaded, registry, first, initial, ui.view());
     if (loaded.failed()) return 0;  // the window reports it and ends
     if (!s.refusing.empty()) ui.byName[s.refusing]->refuse = false;
+    if (!s.refusingLater.empty()) ui.byName[s.refusingLater]->refuse = true;
 
-    checkOverrides(s, registry, key);
-    for (const auto& [what, with] : s.actions) act(what, with, ui, form);
+    checkOverrides(s, registry);
+    for (const auto& [what, with] : s.actions) act(what, with, ui, form, s.refusingLater);
     checkReport(s, registry, key, ui, false);
     apply(registry, form, ui.view());
     if (s.applyTwice) apply(registry, form, ui.view());
-    checkOverrides(s, registry, key);  // as the window looks again after Apply
+    checkOverrides(s, registry);  // as the window looks again after Apply
     checkReport(s, registry, key, ui, true);
 
-    // Loading again what Apply wrote, and applying it, changes no byte.
-    if (s.failing.empty() && s.refusing.empty()) {
+    // Loading again what Apply wrote, and applying it, changes no byte (where
+    // no refused change left a frame without its option).
+    if (s.failing.empty() && s.refusing.empty() && s.refusingLater.empty()) {
         const auto settled = registry.values;
         PROPERTY("Apply leaves the driver key lookup as it was", str(findDriverKey(registry)) == key);
         MemoryForm1Controls again;

@@ -25,33 +25,28 @@ namespace velmora {
 class MemoryStore : public RegistryStore {
 public:
     enum class Op { Read, Write, Remove };
-    struct Call {
-        Op op;
-        std::int32_t hive;
-        std::string key, name;
-    };
+    struct Call { Op op; std::int32_t hive; std::string key, name; };
     // Every operation, in order. An operation for which `fails` answers true
     // (given its index in `calls`) fails and changes nothing.
     std::vector<Call> calls;
-    std::function<bool(std::size_t index, const Call&)> fails;
+    std::function<bool(std::size_t index)> fails;
+    std::size_t listed = 0;  // key names listed, in all
 
     using Place = std::tuple<std::int32_t, std::string, std::string>;
-    static Place place(std::int32_t hive, const std::string& key, const std::string& name)
+    static std::string lower(std::string s)
     {
-        Place p{hive, key, name};
-        for (std::string* s : {&std::get<1>(p), &std::get<2>(p)})
-            for (char& c : *s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return p;
+        for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return s;
     }
+    static Place place(std::int32_t hive, const std::string& key, const std::string& name) { return {hive, lower(key), lower(name)}; }
     std::map<Place, StoredValue> values;
-    std::set<std::pair<std::int32_t, std::string>> keys;  // a key's parents are keys too
+    std::set<std::pair<std::int32_t, std::string>> keys;  // in lower case; a key's parents are keys too
 
     Status read(std::int32_t hive, const Text& key, const Text& name, StoredValue& out) override
     {
         VELMORA_TRY(counted(Op::Read, hive, key, name));
         const auto v = get(hive, str(key), str(name));
-        if (!v) return registryError(2);
-        return out = *v, Status();
+        return v ? (out = *v, Status()) : registryError(2);
     }
     Status write(std::int32_t hive, const Text& key, const Text& name, const StoredValue& v) override
     {
@@ -69,23 +64,17 @@ public:
         const std::string parent = std::get<1>(place(hive, str(key), "")) + "\\";
         names.clear();
         for (const auto& [h, k] : keys)
-            if (h == hive && k.rfind(parent, 0) == 0 && k.find('\\', parent.size()) == std::string::npos)
-                names.push_back(text(k.substr(parent.size())));
-        return {};
+            if (h == hive && k.rfind(parent, 0) == 0 && k.find('\\', parent.size()) == std::string::npos) names.push_back(text(k.substr(parent.size())));
+        return listed += names.size(), Status();
     }
-    bool hasKey(std::int32_t hive, const Text& key) override { return keys.count({hive, std::get<1>(place(hive, str(key), ""))}); }
+    bool hasKey(std::int32_t hive, const Text& key) override { return keys.count({hive, lower(str(key))}); }
 
     void createKey(std::int32_t hive, const std::string& key)
     {
-        for (std::size_t end = key.find('\\'); end != std::string::npos; end = key.find('\\', end + 1))
-            keys.insert({hive, std::get<1>(place(hive, key.substr(0, end), ""))});
-        keys.insert({hive, std::get<1>(place(hive, key, ""))});
+        for (std::size_t end = key.find('\\'); end != std::string::npos; end = key.find('\\', end + 1)) keys.insert({hive, lower(key.substr(0, end))});
+        keys.insert({hive, lower(key)});
     }
-    void set(std::int32_t hive, const std::string& key, const std::string& name, const StoredValue& v)
-    {
-        createKey(hive, key);
-        values[place(hive, key, name)] = v;
-    }
+    void set(std::int32_t hive, const std::string& key, const std::string& name, const StoredValue& v) { createKey(hive, key), values[place(hive, key, name)] = v; }
     std::optional<StoredValue> get(std::int32_t hive, const std::string& key, const std::string& name) const
     {
         const auto it = values.find(place(hive, key, name));
@@ -96,12 +85,10 @@ private:
     Status counted(Op op, std::int32_t hive, const Text& key, const Text& name)
     {
         calls.push_back({op, hive, str(key), str(name)});
-        const bool failing = fails && fails(calls.size() - 1, calls.back());
-        return failing ? registryError(31) : Status();
+        return fails && fails(calls.size() - 1) ? registryError(31) : Status();
     }
 };
 
-// A program's environment in memory; names ignore case, as on Windows.
 // One line in a tooltip's font, MS Sans Serif 8 at 96 DPI, as its widest
 // letters take it: it fits a 640-pixel screen within 620 pixels.
 struct TipFont : LineFit {
@@ -114,12 +101,13 @@ struct TipFont : LineFit {
     bool fits(const Text& line) const override { return width(line) <= 620; }
 };
 
+// A program's environment in memory; names ignore case, as on Windows.
 struct MemoryEnvironment : Environment {
     std::map<std::string, std::string> vars;
     bool get(const char* name, Text& value) override
     {
         for (const auto& [n, v] : vars)
-            if (MemoryStore::place(0, "", n) == MemoryStore::place(0, "", name)) return value = text(v), true;
+            if (MemoryStore::lower(n) == MemoryStore::lower(name)) return value = text(v), true;
         return false;
     }
 };

@@ -36,10 +36,7 @@ struct Setting {
     std::uint32_t storedAs = regtype::Sz;
 };
 
-inline std::string keyOf(const Setting& s, const std::string& driverKey)
-{
-    return s.hive == hive::LocalMachine ? driverKey + s.key : s.key;
-}
+inline std::string keyOf(const Setting& s, const std::string& driverKey) { return s.hive == hive::LocalMachine ? driverKey + s.key : s.key; }
 
 namespace facts {
 constexpr std::int32_t LM = hive::LocalMachine, CC = hive::CurrentConfig;

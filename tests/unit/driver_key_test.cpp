@@ -4,8 +4,6 @@
 // hostile record counts.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "driver/driver_key.h"
 #include "tests/support/doubles.h"
 
@@ -15,54 +13,55 @@ namespace {
 
 constexpr std::int32_t LM = hive::LocalMachine, DD = hive::DynData;
 const std::string kDisplay = "System\\CurrentControlSet\\Services\\Class\\Display\\";
-const std::string kVoodoo3 = "Enum\\PCI\\VEN_121A&DEV_0005&SUBSYS_0036121A&REV_01";
 
-// A device record naming its driver, and the driver keys that exist.
-void record(MemoryStore& s, const std::string& record, const StoredValue& driver)
-{
-    s.set(LM, "Enum\\" + record, "Driver", driver);
-}
+// A device record naming its driver.
+void record(MemoryStore& s, const std::string& record, const StoredValue& driver) { s.set(LM, "Enum\\" + record, "Driver", driver); }
 
 }  // namespace
 
+// The lowest of the present Voodoo3s, else of the recorded ones; a record that
+// looks almost like a Voodoo3's, or names its key almost right, does not count.
 TEST(DriverKey, APresentVoodoo3ThenARecordedOneTheLowestFirstElseTheFirstKey)
 {
+    const std::string v3 = "PCI\\VEN_121A&DEV_0005\\A";
+    constexpr DriverKeyFound P = DriverKeyFound::Present, R = DriverKeyFound::Recorded, F = DriverKeyFound::First;
     const struct {
-        const char* name;
-        std::function<void(MemoryStore&)> arrange;
+        std::vector<std::pair<std::string, StoredValue>> records;
+        std::vector<std::string> present;
         const char* key;
         DriverKeyFound how;
     } cases[] = {
-        {"nothing recorded", [](MemoryStore&) {}, "0000", DriverKeyFound::First},
-        {"recorded", [](MemoryStore& s) { record(s, kVoodoo3.substr(5) + "\\BUS_01&DEV_00&FUNC_00", storedText("Display\\0001")); }, "0001", DriverKeyFound::Recorded},
-        {"two recorded, any case", [](MemoryStore& s) {
-             record(s, kVoodoo3.substr(5) + "\\BUS_01&DEV_00&FUNC_00", storedText("Display\\0003"));
-             record(s, "pci\\ven_121a&dev_0005\\BUS_02", storedText("DISPLAY\\0002"));
-         }, "0002", DriverKeyFound::Recorded},
-        {"present before recorded", [](MemoryStore& s) {
-             record(s, "PCI\\VEN_121A&DEV_0005\\A", storedText("Display\\0001"));
-             record(s, "PCI\\VEN_121A&DEV_0005&SUBSYS_1\\B", storedText("Display\\0003"));
-             s.set(DD, "Config Manager\\Enum\\C1A2B3C4", "HardWareKey", storedText("PCI\\VEN_121A&DEV_0005&SUBSYS_1\\B"));
-         }, "0003", DriverKeyFound::Present},
-        {"present, its key gone: recorded", [](MemoryStore& s) {
-             record(s, "PCI\\VEN_121A&DEV_0005\\A", storedText("Display\\0001"));
-             record(s, "PCI\\VEN_121A&DEV_0005\\B", storedText("Display\\0007"));
-             s.set(DD, "Config Manager\\Enum\\1", "HardWareKey", storedText("PCI\\VEN_121A&DEV_0005\\B"));
-         }, "0001", DriverKeyFound::Recorded},
+        {{}, {}, "0000", F},
+        {{{"PCI\\VEN_121A&DEV_0005&SUBSYS_0036121A&REV_01\\BUS_01&DEV_00&FUNC_00", storedText("Display\\0001")}}, {}, "0001", R},
+        {{{"PCI\\VEN_121A&DEV_0005&SUBSYS_0036121A&REV_01\\BUS_01", storedText("Display\\0003")},
+          {"pci\\ven_121a&dev_0005\\BUS_02", storedText("DISPLAY\\0002")}}, {}, "0002", R},
+        {{{v3, storedText("Display\\0001")}, {"PCI\\VEN_121A&DEV_0005&SUBSYS_1\\B", storedText("Display\\0003")}},
+         {"PCI\\VEN_121A&DEV_0005&SUBSYS_1\\B"}, "0003", P},
+        {{{v3, storedText("Display\\0001")}, {"PCI\\VEN_121A&DEV_0005\\B", storedText("Display\\0007")}}, {"PCI\\VEN_121A&DEV_0005\\B"}, "0001", R},
+        {{{"PCI\\VEN_121A&DEV_00051\\A", storedText("Display\\0001")}}, {"PCI\\VEN_121A&DEV_00051\\A"}, "0000", F},
+        {{{"PCI\\VEN_121A&DEV_000\\A", storedText("Display\\0001")}}, {"PCI\\VEN_121A&DEV_000\\A"}, "0000", F},
+        {{{"PCI\\VEN_121B&DEV_0005\\A", storedText("Display\\0001")}}, {"PCI\\VEN_121B&DEV_0005\\A"}, "0000", F},
+        {{{"ISA\\VEN_121A&DEV_0005\\A", storedText("Display\\0001")}}, {"ISA\\VEN_121A&DEV_0005\\A"}, "0000", F},
+        {{{v3, storedText("Display\\001")}}, {v3}, "0000", F},   {{{v3, storedText("Display\\00001")}}, {v3}, "0000", F},
+        {{{v3, storedText("Display/0001")}}, {v3}, "0000", F},   {{{v3, storedText("Display\\000A")}}, {v3}, "0000", F},
+        {{{v3, storedText("Display\\0009")}}, {v3}, "0000", F},  {{{v3, storedText("Monitor\\0001")}}, {v3}, "0000", F},
+        {{{v3, storedDword(1)}}, {v3}, "0000", F},
     };
     for (const auto& c : cases) {
         MemoryStore s;
-        for (const char* n : {"0000", "0001", "0002", "0003"}) s.createKey(LM, kDisplay + n);
-        c.arrange(s);
+        for (const char* n : {"0000", "0001", "0002", "0003", "00001", "000A"}) s.createKey(LM, kDisplay + n);
+        for (const auto& [device, driver] : c.records) record(s, device, driver);
+        for (const std::string& device : c.present) s.set(DD, "Config Manager\\Enum\\" + device.substr(4, 8), "HardWareKey", storedText(device));
         DriverKeyFound how;
-        EXPECT_EQ(findDriverKey(s, &how), text(kDisplay + c.key)) << c.name;
-        EXPECT_EQ(how, c.how) << c.name;
+        EXPECT_EQ(findDriverKey(s, &how), text(kDisplay + c.key)) << (c.records.empty() ? "" : c.records.back().first);
+        EXPECT_EQ(how, c.how) << c.key;
     }
 }
 
 TEST(DriverKey, TheWholeLookupReadsAtMost4096RecordsAndKeepsWhatItFoundByThen)
 {
     // 100 Voodoo3-looking devices of 100 records each: the first record names a key, the last a lower one.
+    // Each name listed counts as a record read.
     MemoryStore s;
     for (const char* n : {"0001", "0002"}) s.createKey(LM, kDisplay + n);
     for (int d = 100; d < 200; ++d)
@@ -70,5 +69,5 @@ TEST(DriverKey, TheWholeLookupReadsAtMost4096RecordsAndKeepsWhatItFoundByThen)
             record(s, "PCI\\VEN_121A&DEV_0005&SUBSYS_" + std::to_string(d) + "\\" + std::to_string(i),
                    storedText(d + i == 200 ? "Display\\0002" : d + i == 398 ? "Display\\0001" : "Display\\0009"));
     EXPECT_EQ(findDriverKey(s), text(kDisplay + "0002"));
-    EXPECT_LE(s.calls.size(), 4096u);
+    EXPECT_LE(s.calls.size() + s.listed, 4096u);
 }
