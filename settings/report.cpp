@@ -253,6 +253,8 @@ Text buildReport(const ReportSource& s, RegistryStore& store, const Form1Control
         out.add(2, {named(layout::get(row.named ? row.named : row.control).caption), " (", where(row.key), "\\",
                     row.name, ")"});
         out.add(4, {"Shows ", shownValue(row.shown(ui)), "; stored ", entries[i].stored});
+        // Where nothing Glide reads first decides (driver/glide_overrides.h),
+        // it reads Velmora's value, or with none at all keeps its own default.
         const ControlHelp* h = helpRows().find(row.control);
         if (h && h->glideValue) {
             const Text note = help.glideNote(row.control);
