@@ -10,10 +10,10 @@ constexpr char kUnknown[] = "Unknown";
 constexpr char kDefaultClock[] = "Default";
 
 // The first code equal to the text, character for character, or none.
-template <class Code>
-const Code* firstEqual(const Text& text, std::initializer_list<Code> codes)
+template <class Codes>
+auto firstEqual(const Text& text, const Codes& codes) -> decltype(&*codes.begin())
 {
-    for (const Code& c : codes)
+    for (const auto& c : codes)
         if (text == c.code) return &c;
     return nullptr;
 }
@@ -169,8 +169,8 @@ Status Form1::loadChoice(const SettingKey& key, const char* name, std::initializ
         [&] { return fallback.setValue(true); });
 }
 
-Status Form1::loadChoice(const SettingKey& key, const char* name, CheckBox& box,
-                         std::initializer_list<StateCode> codes, std::int32_t fallback)
+Status Form1::loadChoice(const SettingKey& key, const char* name, CheckBox& box, const StateCodes& codes,
+                         std::int32_t fallback)
 {
     return trapped(
         [&]() -> Status {

@@ -119,6 +119,14 @@ private:
         const char* code;
         std::int32_t state;
     };
+    // A static table, not a braced list: GCC 12 keeps a list of these in
+    // writable data, which alone costs the program a section.
+    struct StateCodes {
+        const StateCode* first;
+        std::size_t count;
+        const StateCode* begin() const { return first; }
+        const StateCode* end() const { return first + count; }
+    };
 
     // The shapes, each in its own trap with its fallback.
     Status readText(const SettingKey& key, const char* name, Label& label);
@@ -127,7 +135,7 @@ private:
     Status loadPresence(const SettingKey& key, const char* name, CheckBox& box);
     Status loadChoice(const SettingKey& key, const char* name, std::initializer_list<OptionCode> codes,
                     OptionButton& fallback);
-    Status loadChoice(const SettingKey& key, const char* name, CheckBox& box, std::initializer_list<StateCode> codes,
+    Status loadChoice(const SettingKey& key, const char* name, CheckBox& box, const StateCodes& codes,
                     std::int32_t fallback);
     Status writeClock(const SettingKey& key, const char* name, const Label& label, const Slider& slider);
     Status writeFlag(const SettingKey& key, const char* name, const CheckBox& box, std::int32_t valueType);

@@ -9,9 +9,9 @@
 
 namespace velmora::layout {
 
-enum class Kind { TabControl, Frame, Label, CheckBox, OptionButton, Picture, Slider, CommandButton };
+enum class Kind : std::uint8_t { TabControl, Frame, Label, CheckBox, OptionButton, Picture, Slider, CommandButton };
 
-enum class Font { Default, Bold };
+enum class Font : std::uint8_t { Default, Bold };
 
 // Label behaviour; the other kinds have no flags.
 enum Flag : unsigned {
@@ -50,15 +50,15 @@ struct Control {
     const char* name;       // "Label11", "Option7", ...
     Kind kind;
     const char* container;  // kWindowName, kTabControlName or a frame
-    int tab;                // 0..4 when the container is the tab control, else kNotOnTab
+    std::int8_t tab;        // 0..4 when the container is the tab control, else kNotOnTab
     const char* caption;    // exact display text, "" when empty or none
     Twips rect;             // relative to the container
-    int tabIndex;           // or kNoTabIndex
+    std::int8_t tabIndex;   // or kNoTabIndex
     Font font;
     OleColor foreColor;
-    unsigned flags;         // Flag bits
-    int picture;            // bitmap resource ID of a picture, else 0
-    int id;                 // Win32 control ID
+    std::uint8_t flags;     // Flag bits
+    std::uint16_t picture;  // bitmap resource ID of a picture, else 0
+    std::uint16_t id;       // Win32 control ID
 
     bool has(Flag f) const { return (flags & f) != 0; }
 };

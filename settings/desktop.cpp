@@ -7,8 +7,8 @@ namespace velmora {
 
 Status Form1::Advanced()
 {
-    return loadChoice(kDesktopKey, kAdvanced, ui_.Check9, {{"0", CheckBox::Unchecked}, {"1", CheckBox::Checked}},
-               CheckBox::Unchecked);
+    static constexpr StateCode kCodes[] = {{"0", CheckBox::Unchecked}, {"1", CheckBox::Checked}};
+    return loadChoice(kDesktopKey, kAdvanced, ui_.Check9, {kCodes, 2}, CheckBox::Unchecked);
 }
 Status Form1::RefreshRate() { return loadChoice(kDesktopKey, kRefreshRate, {{"0", ui_.Option13}, {"-1", ui_.Option14}}, ui_.Option13); }
 
