@@ -15,7 +15,35 @@ bool sameText(const char* a, const char* b)
     return *a == *b;
 }
 
+Text::Text() { inline_[0] = 0; }
 Text::Text(const char* s) { append(s, lengthOf(s)); }
+Text::Text(const char* s, std::size_t n) { append(s, n); }
+Text::Text(const Text& o) { append(o.data_, o.size_); }
+Text::Text(Text&& o) noexcept { take(o); }
+Text::~Text() { release(); }
+
+Text& Text::operator=(Text&& o) noexcept
+{
+    if (this != &o) {
+        release();
+        take(o);
+    }
+    return *this;
+}
+
+Text& Text::operator=(const Text& o)
+{
+    if (this != &o) {
+        size_ = 0;
+        append(o.data_, o.size_);
+    }
+    return *this;
+}
+
+void Text::release()
+{
+    if (data_ != inline_) delete[] data_;
+}
 
 void Text::take(Text& o) noexcept
 {
@@ -62,6 +90,22 @@ Text& Text::append(const char* s, std::size_t n)
 }
 
 Text& Text::operator+=(const char* s) { return append(s, lengthOf(s)); }
+Text& Text::operator+=(const Text& s) { return append(s.data_, s.size_); }
+Text operator+(Text a, const Text& b) { return std::move(a += b); }
+Text operator+(Text a, const char* b) { return std::move(a += b); }
+
+Text fill(const char* pattern, std::initializer_list<Piece> pieces)
+{
+    Text t;
+    const Piece* next = pieces.begin();
+    for (const char* p = pattern; *p; ++p) {
+        if (*p == '%' && next != pieces.end())
+            t.append(next->data, next->size), ++next;
+        else
+            t += *p;
+    }
+    return t;
+}
 
 void Text::resize(std::size_t n)
 {

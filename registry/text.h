@@ -11,35 +11,24 @@
 
 namespace velmora {
 
+std::size_t lengthOf(const char* s);
+
 // Text as the registry and the window system hold it: bytes, a terminating
 // zero always present after them, zero bytes allowed inside. Value names,
 // codes and numbers fit in the object itself, without the heap.
 class Text {
 public:
-    Text() { inline_[0] = 0; }
+    Text();
     Text(const char* s);  // NOLINT: text from literals reads best implicit
-    Text(const char* s, std::size_t n) { append(s, n); }
-    Text(const Text& o) { append(o.data_, o.size_); }
-    Text(Text&& o) noexcept { take(o); }
-    Text& operator=(Text&& o) noexcept
-    {
-        if (this != &o) {
-            release();
-            take(o);
-        }
-        return *this;
-    }
+    // Out of line, each once: texts are made and dropped all over the program.
+    Text(const char* s, std::size_t n);
+    Text(const Text& o);
+    Text(Text&& o) noexcept;
+    Text& operator=(Text&& o) noexcept;
     // Keeps the room it has: the registry component's members are set anew
     // for every value, mostly to texts of the same size.
-    Text& operator=(const Text& o)
-    {
-        if (this != &o) {
-            size_ = 0;
-            append(o.data_, o.size_);
-        }
-        return *this;
-    }
-    ~Text() { release(); }
+    Text& operator=(const Text& o);
+    ~Text();
 
     const char* c_str() const { return data_; }
     char* data() { return size_ ? data_ : nullptr; }  // size() writable bytes
@@ -50,7 +39,7 @@ public:
 
     Text& append(const char* s, std::size_t n);
     void reserve(std::size_t n);
-    Text& operator+=(const Text& s) { return append(s.data_, s.size_); }
+    Text& operator+=(const Text& s);
     Text& operator+=(const char* s);
     Text& operator+=(char c) { return append(&c, 1); }
     // Shorter keeps the start; longer adds zero bytes.
@@ -66,16 +55,13 @@ public:
     friend bool operator==(const Text& a, const char* b);
     friend bool operator!=(const Text& a, const Text& b) { return !(a == b); }
     friend bool operator!=(const Text& a, const char* b) { return !(a == b); }
-    friend Text operator+(Text a, const Text& b) { return std::move(a += b); }
-    friend Text operator+(Text a, const char* b) { return std::move(a += b); }
+    friend Text operator+(Text a, const Text& b);
+    friend Text operator+(Text a, const char* b);
 
 private:
     static constexpr std::size_t kInline = 23;
 
-    void release()
-    {
-        if (data_ != inline_) delete[] data_;
-    }
+    void release();
     void take(Text& o) noexcept;  // o's text moves here; o is left empty
     char* grow(std::size_t n);    // room for n bytes; returns the heap block left, for the caller to free
 
@@ -87,7 +73,18 @@ private:
 
 // Equal C strings; no library call, so it serves the Windows build too.
 bool sameText(const char* a, const char* b);
-std::size_t lengthOf(const char* s);
+
+// Part of a text to be made, a literal or a Text, taken as it is.
+struct Piece {
+    Piece(const char* s) : data(s), size(lengthOf(s)) {}       // NOLINT: literals read best implicit
+    Piece(const Text& t) : data(t.c_str()), size(t.size()) {}  // NOLINT
+    const char* data;
+    std::size_t size;
+};
+
+// The pattern with each '%' replaced by the next piece: one call where a
+// chain of + would make a text, and code, at every step.
+Text fill(const char* pattern, std::initializer_list<Piece> pieces);
 
 // A growable array that owns its items.
 template <class T>

@@ -94,7 +94,7 @@ const char* kindName(std::uint32_t kind)
 
 Text plural(long n, const char* one, const char* many)
 {
-    return Text::number(static_cast<std::int32_t>(n)) + " " + (n == 1 ? one : many);
+    return fill("% %", {Text::number(static_cast<std::int32_t>(n)), n == 1 ? one : many});
 }
 
 // What Glide does with a number other than the one the checked box stands
@@ -105,47 +105,49 @@ Text numberEffect(const char* name, const GlideNumber& n)
     if (!n.differs()) return {};
     if (n.tooLarge) return "Glide reads a number too large for it: what it then does is not defined.";
     const long v = n.value;
+    const char* const ignored = "Glide ignores it: the game decides.";
     if (sameText(name, kGlideSwapInterval))
-        return v < 0 ? Text("Glide ignores it: the game decides.")
-                     : "Glide waits for " + plural(v, "vertical retrace", "vertical retraces") + " at every swap.";
+        return v < 0 ? ignored : fill("Glide waits for % at every swap.", {plural(v, "vertical retrace", "vertical retraces")});
     if (sameText(name, kGlideAllocColor))
-        return v < 1 || v > 3 ? Text("Glide ignores it: the game decides.")
-                              : "Glide uses " + plural(v, "colour buffer", "colour buffers") + ", whatever the game asks.";
+        return v < 1 || v > 3 ? ignored : fill("Glide uses %, whatever the game asks.", {plural(v, "colour buffer", "colour buffers")});
     if (v == -1) return "Glide ignores it: the card decides.";
     return v == 0 ? Text("Glide leaves the texture units no memory.")
-                  : "Glide gives each texture unit " + Text::number(static_cast<std::int32_t>(v)) + " MB.";
+                  : fill("Glide gives each texture unit % MB.", {Text::number(static_cast<std::int32_t>(v))});
 }
 
 // The note on a control that something else decides; `shown` is the value
 // as the note shows it. One line names the source and the value alone.
 Text overrideNote(const GlideOverride& o, const char* name, const Text& shown, bool oneLine)
 {
-    const Text setting = Text(name) + "=" + shown;
     const Text effect = numberEffect(name, o.number);
-    const Text then = effect.empty() ? Text() : " " + effect;
+    const char* const then = effect.empty() ? "" : " ";
+    const char* const kind = kindName(o.kind);
     switch (o.source) {
     case GlideOverride::Environment:
-        return oneLine ? "Set by the environment instead: " + setting
-                       : "The environment (AUTOEXEC.BAT) sets " + setting + ": Glide uses that instead of this setting." + then;
+        return oneLine ? fill("Set by the environment instead: %=%", {name, shown})
+                       : fill("The environment (AUTOEXEC.BAT) sets %=%: Glide uses that instead of this setting.%%",
+                              {name, shown, then, effect});
     case GlideOverride::CurrentUser:
-        return oneLine ? "Set in HKEY_CURRENT_USER instead: " + setting
-                       : "HKEY_CURRENT_USER holds " + setting + " at the same Glide key: Glide uses that instead of this setting." +
-                             then;
+        return oneLine ? fill("Set in HKEY_CURRENT_USER instead: %=%", {name, shown})
+                       : fill("HKEY_CURRENT_USER holds %=% at the same Glide key: Glide uses that instead of this setting.%%",
+                              {name, shown, then, effect});
     case GlideOverride::IgnoredKind:
-        return oneLine ? Text("Glide ignores ") + name + ", stored as " + kindName(o.kind) + ": it counts as absent."
-                       : Text("Velmora's key holds ") + name + " as " + kindName(o.kind) +
-                             ", which Glide ignores: Glide treats it as absent until Apply stores it as text.";
+        return fill(oneLine ? "Glide ignores %, stored as %: it counts as absent."
+                            : "Velmora's key holds % as %, which Glide ignores: Glide treats it as absent until Apply stores it as text.",
+                    {name, kind});
     case GlideOverride::TooLong:
-        return oneLine ? Text("Glide cannot read ") + name + ", longer than its buffer: it counts as absent."
-                       : Text("Velmora's key holds ") + name + " as text longer than Glide's 255-byte buffer: Glide treats it as absent.";
+        return fill(oneLine ? "Glide cannot read %, longer than its buffer: it counts as absent."
+                            : "Velmora's key holds % as text longer than Glide's 255-byte buffer: Glide treats it as absent.",
+                    {name});
     case GlideOverride::Hidden:
-        return oneLine ? Text("Hidden by ") + kindName(o.kind) + " in HKEY_CURRENT_USER: " + name + " counts as absent."
-                       : Text("HKEY_CURRENT_USER holds ") + name + " as " + kindName(o.kind) + " of " + plural(static_cast<long>(o.size), "byte", "bytes") +
-                             ", which leaves Glide too little room to read Velmora's text: Glide treats it as absent.";
+        return oneLine ? fill("Hidden by % in HKEY_CURRENT_USER: % counts as absent.", {kind, name})
+                       : fill("HKEY_CURRENT_USER holds % as % of %, which leaves Glide too little room to read Velmora's text: "
+                              "Glide treats it as absent.",
+                              {name, kind, plural(static_cast<long>(o.size), "byte", "bytes")});
     case GlideOverride::OwnNumber:
-        return oneLine ? "Stored " + setting + ": " + effect
-                       : "Velmora's key holds " + setting + ". " + effect + " While the box is checked, Apply stores " +
-                             Text::number(o.number.checked) + ".";
+        return oneLine ? fill("Stored %=%: %", {name, shown, effect})
+                       : fill("Velmora's key holds %=%. % While the box is checked, Apply stores %.",
+                              {name, shown, effect, Text::number(o.number.checked)});
     case GlideOverride::None: break;
     }
     return {};

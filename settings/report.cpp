@@ -7,14 +7,6 @@
 namespace velmora {
 namespace {
 
-// Part of a line, text or a literal, taken as it is.
-struct Piece {
-    Piece(const char* s) : data(s), size(lengthOf(s)) {}  // NOLINT: literals read best implicit
-    Piece(const Text& t) : data(t.c_str()), size(t.size()) {}  // NOLINT
-    const char* data;
-    std::size_t size;
-};
-
 // The lines as they are added: anything but printable ASCII shows as '?',
 // and words wrap at the report's width, a wrapped line indented two more.
 class Lines {
@@ -157,16 +149,16 @@ Text described(const StoredValue& v)
                   {regtype::ExpandSz, "REG_EXPAND_SZ"}, {regtype::Binary, "REG_BINARY"},
                   {regtype::Dword, "REG_DWORD"},   {regtype::DwordBigEndian, "REG_DWORD_BIG_ENDIAN"},
                   {regtype::MultiSz, "REG_MULTI_SZ"}, {regtype::Qword, "REG_QWORD"}};
-    Text kind = "type " + Text::number(static_cast<std::int32_t>(v.type));
+    Text kind = fill("type %", {Text::number(static_cast<std::int32_t>(v.type))});
     for (const auto& k : kKinds)
         if (k.type == v.type) kind = k.name;
     const std::size_t n = v.data.size();
     if (v.type == regtype::Sz || v.type == regtype::ExpandSz)
-        return kind + " \"" + shownValue(Text(reinterpret_cast<const char*>(v.data.data()), n)) + "\"";
+        return fill("% \"%\"", {kind, shownValue(Text(reinterpret_cast<const char*>(v.data.data()), n))});
     if (v.type == regtype::Dword && n == 4)
-        return kind + " " + Text::number(static_cast<std::int32_t>(v.data[0] | v.data[1] << 8 | v.data[2] << 16 |
-                                                                    static_cast<std::uint32_t>(v.data[3]) << 24));
-    return kind + ", " + Text::number(static_cast<std::int32_t>(n)) + (n == 1 ? " byte" : " bytes");
+        return fill("% %", {kind, Text::number(static_cast<std::int32_t>(v.data[0] | v.data[1] << 8 | v.data[2] << 16 |
+                                                                         static_cast<std::uint32_t>(v.data[3]) << 24))});
+    return fill("%, % %", {kind, Text::number(static_cast<std::int32_t>(n)), n == 1 ? "byte" : "bytes"});
 }
 
 Text twoDigits(int n) { return Text(n < 10 ? "0" : "") + Text::number(n); }
@@ -186,8 +178,8 @@ Text windowsName(const WindowsVersion& w)
     // As each family writes its numbers: 4.10.2222 and 4.00.950, 5.1.2600.
     const Text minor = w.family == WindowsFamily::Win9x ? twoDigits(static_cast<int>(w.minor))
                                                         : Text::number(static_cast<std::int32_t>(w.minor));
-    return name + " (" + Text::number(static_cast<std::int32_t>(w.major)) + "." + minor + "." +
-           Text::number(static_cast<std::int32_t>(w.build)) + ")";
+    return fill("% (%.%.%)", {name, Text::number(static_cast<std::int32_t>(w.major)), minor,
+                              Text::number(static_cast<std::int32_t>(w.build))});
 }
 
 const char* const kFound[] = {
@@ -219,7 +211,7 @@ Text buildReport(const ReportSource& s, RegistryStore& store, const Form1Control
         for (const DryRun::Change& c : dry.changes) {
             if (c.hive != row.key.rootKey || c.key != key || c.name != row.name) continue;
             if (c.removes && present) e.pending = "Apply removes it";
-            if (!c.removes && (!present || c.value != v)) e.pending = "Apply stores " + described(c.value);
+            if (!c.removes && (!present || c.value != v)) e.pending = fill("Apply stores %", {described(c.value)});
         }
         pending += !e.pending.empty();
         entries.push_back(static_cast<Entry&&>(e));
