@@ -33,8 +33,9 @@ constexpr OleColor kOverridden = 0x000000C0;  // dark red: a caption whose value
 constexpr bool isSystemColor(OleColor c) { return (c & 0xFF000000u) == 0x80000000u; }
 constexpr int systemColorIndex(OleColor c) { return static_cast<int>(c & 0xFFu); }
 
+// 16 bits hold the largest window at 15 twips a pixel; the tables keep many.
 struct Twips {
-    int left, top, width, height;
+    std::int16_t left, top, width, height;
     int right() const { return left + width; }
     int bottom() const { return top + height; }
 };
