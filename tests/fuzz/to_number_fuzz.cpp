@@ -1,8 +1,5 @@
-// Text to whole number, as the clock and number loaders read what is stored.
-// A first byte "," makes the comma the decimal separator; the rest is the
-// text. Checked against itself: a number found reads back from its own
-// digits, blanks around change nothing, the other separator written in its
-// place changes nothing, and the 16-bit target agrees with the 32-bit one.
+// Text to whole number (a first byte "," makes the comma the separator), checked against itself: a number reads
+// back from its digits, blanks or the other separator change nothing, and the 16-bit result agrees.
 #include <cstdint>
 #include <string>
 
