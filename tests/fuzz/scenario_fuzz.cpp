@@ -14,22 +14,19 @@ namespace {
 
 #define PROPERTY(name, holds) ((holds) ? void() : (std::fprintf(stderr, "property broken: %s\n", name), std::abort()))
 
-const std::vector<std::string>& knownWords()
-{
-    static const std::vector<std::string> words = [] {
-        std::vector<std::string> w = {"", "Driver", "HardWareKey", "PATH", "MSINFO", "drv", "Resolution", " 180", "200.5",
-                                      "1e2", "-1", "143", "251", "Default", "Display\\0000", "Display\\0001", "DISPLAY\\0002",
-                                      "Display\\0009", "PCI\\VEN_121A&DEV_0005\\A", "PCI\\VEN_5333&DEV_8811\\B",
-                                      "PCI\\VEN_121A&DEV_0005&SUBSYS_0036121A&REV_01\\BUS_01&DEV_00&FUNC_00",
-                                      "pci\\ven_121a&dev_00051\\C", "C:\\Tools", "C:\\Tools\\MSINFO32.EXE"};
-        for (const Setting& s : settings()) {
-            w.push_back(s.name);
-            for (const auto& code : s.codes) w.push_back(code.first);
-        }
-        return w;
-    }();
-    return words;
-}
+// Words the program knows, then every setting's name and codes.
+const std::vector<std::string> kWords = [] {
+    std::vector<std::string> w = {"", "Driver", "HardWareKey", "PATH", "MSINFO", "drv", "Resolution", " 180", "200.5",
+                                  "1e2", "-1", "143", "251", "Default", "Display\\0000", "Display\\0001", "DISPLAY\\0002",
+                                  "Display\\0009", "PCI\\VEN_121A&DEV_0005\\A", "PCI\\VEN_5333&DEV_8811\\B",
+                                  "PCI\\VEN_121A&DEV_0005&SUBSYS_0036121A&REV_01\\BUS_01&DEV_00&FUNC_00",
+                                  "pci\\ven_121a&dev_00051\\C", "C:\\Tools", "C:\\Tools\\MSINFO32.EXE"};
+    for (const Setting& s : settings()) {
+        w.push_back(s.name);
+        for (const auto& code : s.codes) w.push_back(code.first);
+    }
+    return w;
+}();
 
 // The input front to back; past its end every byte reads as zero, so every input is a scenario.
 struct Reader {
@@ -42,8 +39,8 @@ struct Reader {
     std::string word()
     {
         const std::uint8_t b = byte();
-        if (b < knownWords().size()) return knownWords()[b];
-        if (b != 0xFE) return bytes(b == 0xFF ? u16() : b - knownWords().size());
+        if (b < kWords.size()) return kWords[b];
+        if (b != 0xFE) return bytes(b == 0xFF ? u16() : b - kWords.size());
         std::string s(std::size_t{u16()} << 4, '\0');
         const std::string pattern = bytes(byte() % 8 + 1);
         for (std::size_t i = 0; i < s.size() && !pattern.empty(); ++i) s[i] = pattern[i % pattern.size()];

@@ -30,12 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     std::int16_t small = 0;
     const int smallError = toInteger(Value::text(text(s)), sep, small).number();
-    if (error == 0) {
-        FUZZ_CHECK(toLong(Value::text(Text::number(n)), sep, again).ok() && again == n);
-        const bool fits = n >= INT16_MIN && n <= INT16_MAX;
-        FUZZ_CHECK(fits ? smallError == 0 && small == n : smallError == err::Overflow);
-    } else {
-        FUZZ_CHECK(smallError == error);
-    }
+    FUZZ_CHECK(error || (toLong(Value::text(Text::number(n)), sep, again).ok() && again == n));
+    const bool fits = n >= INT16_MIN && n <= INT16_MAX;
+    FUZZ_CHECK(error ? smallError == error : fits ? smallError == 0 && small == n : smallError == err::Overflow);
     return 0;
 }
