@@ -1,6 +1,5 @@
-// The About dialog in the real program under Wine: how it opens and closes
-// against the main window, and how "System Info..." finds and starts a
-// stand-in tool that records each start.
+// The About dialog of the real program: how it opens and closes over the main window, and how
+// "System Info..." finds and starts a stand-in tool that records each start.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -26,17 +25,11 @@ struct AboutTest : ::testing::Test {
 
     void SetUp() override
     {
-        resetRegistry();
         CreateDirectoryA(work.c_str(), nullptr);
         SetEnvironmentVariableA("VELMORA_STANDIN_LOG", log.c_str());  // passed on by the program
         app = std::make_unique<App>();
         app->click("Command3");
         waitUntil([&] { return (dialog = findWindow(app->pid(), L::kCaption, "#32770")) != nullptr; });
-    }
-    void TearDown() override
-    {
-        app.reset();
-        resetRegistry();
     }
     // A copy of the stand-in at work\name, its folder made as needed.
     std::string placeTool(const std::string& name)
@@ -46,8 +39,7 @@ struct AboutTest : ::testing::Test {
         CopyFileA(besideThis("sysinfo_standin.exe").c_str(), path.c_str(), FALSE);
         return path;
     }
-    // Presses "System Info..." (posted: it may wait in a message box) and
-    // returns each start recorded, as "path|show state", or "message".
+    // Presses "System Info..." (posted: it may wait in a message box); each start as "path|show state", or "message".
     std::vector<std::string> pressSysInfo(std::size_t starts)
     {
         // The button's command itself: a click may be lost while the tool started before holds the activation.

@@ -1,6 +1,5 @@
 #pragma once
-// GoogleTest's Notification needs std::mutex, which the win32 thread model
-// lacks; this one is a Win32 event, given to GoogleTest before its headers.
+// GoogleTest's Notification as a Win32 event: the win32 thread model lacks the std::mutex it needs.
 #include <windows.h>
 
 namespace testing {

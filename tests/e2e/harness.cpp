@@ -254,15 +254,13 @@ DWORD App::waitExit()
 
 std::string App::tipOf(const char* name, HWND* tip) const
 {
-    // The last tip goes away first: while it shows, its text would be taken
-    // for the next one's. Under Wine a move is now and then not seen: move again.
+    // The last tip goes first, else its text is taken for the next one's (under Wine a move may be missed).
     int moves = 0;
     waitUntil([&] {
         if (moves++ % 20 == 0) SetCursorPos(moves / 20 % 2, 0);
         return !findWindow(pid(), nullptr, TOOLTIPS_CLASSA);
     }, 5000);
-    // Under Wine the tooltip now and then comes back with the last control's
-    // text: that is never another control's tip.
+    // Under Wine the tooltip now and then comes back with the last control's text: never another's tip.
     const std::string stale = lastTipOf_ == name ? "" : lastTip_;
     RECT r;
     GetWindowRect(control(name), &r);
@@ -283,8 +281,7 @@ std::string App::tipOf(const char* name, HWND* tip) const
     return lastTip_ = text;
 }
 
-// With a tip: the tip beside the window. Without: the pointer away from the
-// window first, so that a tip it left there is not in the picture.
+// With the tip beside the window; without one, the pointer moved away first so that no tip is in the picture.
 void App::screenshot(HWND h, const std::string& name, HWND tip)
 {
     char dir[MAX_PATH] = {};

@@ -1,6 +1,5 @@
 #pragma once
-// What the end-to-end tests stand on: the real registry, and the real
-// Velmcfg.exe started as its own process and driven through its window.
+// The real registry, and the real Velmcfg.exe started as its own process and driven through its window.
 #include <windows.h>
 
 #include <functional>
@@ -35,8 +34,7 @@ std::vector<std::string> exportKeys();
 bool waitUntil(const std::function<bool()>& done, DWORD ms = 10000);
 std::string besideThis(const std::string& file);  // a file in this program's folder
 
-// Real keystrokes to the foreground window, as a user types them: the keys
-// go down in order and up in reverse ({VK_CONTROL, VK_TAB} is Ctrl+Tab).
+// Real keystrokes to the foreground window: down in order, up in reverse ({VK_CONTROL, VK_TAB} is Ctrl+Tab).
 void press(const std::vector<WORD>& keys);
 std::string clipboardText();  // CF_TEXT, "" when there is none
 
@@ -63,8 +61,7 @@ public:
     HWND focus() const;  // the window that has the keyboard focus in the program
     // Saves what the screen shows of a window, and of a tip over it, as a 24-bit BMP in VELMORA_SHOTS, if set.
     static void screenshot(HWND window, const std::string& name, HWND tip = nullptr);
-    // Points at the control as a user would and waits for its tip: the text
-    // the tooltip shows, "" when none came up.
+    // Points at the control as a user would; the text of the tip that comes up, "" when none does.
     std::string tipOf(const char* name, HWND* tip = nullptr) const;
     DWORD close();  // through the frame; waits for the process to end
     DWORD waitExit();

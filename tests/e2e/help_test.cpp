@@ -1,6 +1,4 @@
-// What the real window tells a user beside each setting: the Glide boxes
-// whose value something else decides, in their warning colour, and the tips
-// the tooltip shows under the mouse.
+// The real window's Glide boxes that something else decides, in their warning colour, and the tips under the mouse.
 #include <gtest/gtest.h>
 
 #include "tests/e2e/harness.h"
@@ -14,12 +12,11 @@ constexpr char kSetByAProgram[] = "fx_glide_swapinterval";  // in lower case, wh
 constexpr char kAsWindows98[] = "Software\\Wine\\AppDefaults\\Velmcfg.exe";  // Wine's version for the program alone
 
 struct HelpTest : ::testing::Test {
-    void SetUp() override { resetRegistry(), importFixture("demo.reg"); }
+    void SetUp() override { importFixture("demo.reg"); }
     void TearDown() override
     {
         SetEnvironmentVariableA(kSetByAProgram, nullptr);
         RegDeleteKeyA(HKEY_CURRENT_USER, kAsWindows98);
-        resetRegistry();
     }
 };
 
@@ -36,8 +33,7 @@ int warningPixels(const App& app, const char* name)
     return n;
 }
 
-// Whether the caption shows in the warning colour, given the page a moment
-// to paint where it should.
+// Whether the caption shows in the warning colour, given the page a moment to paint as it should.
 bool marked(const App& app, const char* name, bool should)
 {
     waitUntil([&] { return (warningPixels(app, name) > 20) == should; }, 3000);
@@ -57,8 +53,7 @@ TEST_F(HelpTest, TheEnvironmentAndTheUsersGlideKeyMarkTheirBoxesAndTheTipNamesTh
     const auto before = exportKeys();
     SetEnvironmentVariableA(kSetByAProgram, "1");  // as a program that starts Velmora would
     App app;
-    for (int tab = 0; tab < 3; ++tab) app.key("SSTab1", VK_RIGHT);  // Glide Options
-
+    app.showTab(3);
     EXPECT_TRUE(marked(app, "Check4", true));
     EXPECT_EQ(marked(app, "Check5", windows9x), windows9x);
     for (const char* other : {"Check6", "Check7", "Check8", "Frame7", "Frame8"}) EXPECT_EQ(warningPixels(app, other), 0) << other;
@@ -86,17 +81,15 @@ TEST_F(HelpTest, TheEnvironmentAndTheUsersGlideKeyMarkTheirBoxesAndTheTipNamesTh
     EXPECT_EQ(exportKeys(), before);
 }
 
-// Glide reads FX_GLIDE_SWAPINTERVAL as a number: a stored "1" makes it wait
-// for a retrace although the box shows checked, and a DWORD it passes over.
-// Both marks go as soon as Apply has stored the boxes' text. The program runs
-// as on Windows 98 whatever Wine reports, since only there Glide reads its key.
+// A stored "1" Glide waits a retrace for, and a DWORD it passes over, are marked until Apply stores the boxes'
+// text. As on Windows 98 whatever Wine reports: only there Glide reads its key.
 TEST_F(HelpTest, AStoredNumberGlideReadsOtherwiseIsMarkedUntilApplyStoresTheBoxesText)
 {
     putText(HKEY_CURRENT_USER, kAsWindows98, "Version", "win98");
     putText(LM, kGlide, kSwapInterval, "1");
     putText(LM, kGlide, "FX_GLIDE_ALLOC_COLOR", std::string("\3\0\0\0", 4), REG_DWORD);
     App app;
-    for (int tab = 0; tab < 3; ++tab) app.key("SSTab1", VK_RIGHT);  // Glide Options
+    app.showTab(3);
     EXPECT_TRUE(waitUntil([&] { return warningPixels(app, "Check4") > 20 && warningPixels(app, "Check7") > 20; }));
     HWND tip = nullptr;
     const std::string swap = app.tipOf("Check4", &tip);

@@ -1,7 +1,5 @@
-// Stands in for the System Information tool: appends one line to the file
-// VELMORA_STANDIN_LOG names, its own path and the show state it was given.
-// The test reads that file meanwhile, so it is opened shared: else a start
-// while the test reads it is lost.
+// Stands in for the System Information tool: appends its path and show state to VELMORA_STANDIN_LOG, opened
+// shared, else a start while the test reads the file is lost.
 #include <windows.h>
 
 #include <string>

@@ -1,8 +1,5 @@
-// The real main window under Wine: what a user sees it load, what "Apply"
-// writes and what "Exit" and closing leave alone, an unset clock and the
-// slider, the keyboard and its focus, each tab at this screen's DPI with
-// nothing cut off, data that no driver writes, and the driver key it takes
-// on a machine with an old card.
+// The real main window under Wine: what it loads, what Apply writes and Exit leaves alone, the clock and
+// slider, the focus, each tab at this DPI with nothing cut off, odd data, and the driver key beside an old card.
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
@@ -18,13 +15,7 @@ namespace layout = velmora::layout;
 
 namespace {
 
-struct WindowTest : ::testing::Test {
-    void SetUp() override { resetRegistry(); }
-    void TearDown() override { resetRegistry(); }
-};
-
-// Each label's text and the boxes and options that are not cleared, by
-// name, each tab shown in turn.
+// Each label's text and the boxes and options not cleared, each tab shown in turn.
 std::string shown(const App& app)
 {
     std::string s;
@@ -40,8 +31,7 @@ std::string shown(const App& app)
     return s;
 }
 
-// The box a control draws its text in, and the size the text needs there:
-// in the program's font at this DPI, as the control draws it.
+// The box a control draws its text in, and the size the text needs there in the program's font at this DPI.
 std::pair<RECT, SIZE> textIn(const App& app, const layout::Control& c)
 {
     RECT r;
@@ -58,11 +48,24 @@ std::pair<RECT, SIZE> textIn(const App& app, const layout::Control& c)
 
 }  // namespace
 
-TEST_F(WindowTest, DemoStateLoadsIntoEveryControlAndApplyWritesItBackByteForByte)
+// Apply writes the grayed box as cleared and everything else as it was, the tabs never shown (their controls not
+// made yet, holding what the load gave them) as well as shown.
+TEST(WindowTest, DemoStateLoadsIntoEveryControlAndApplyWritesItBackByteForByte)
 {
     importFixture("demo.reg");
     putText(LM, kD3D, "SSTH3_ANTIALIAS", "2");
     const auto before = exportKeys();
+    const auto appliesAsBefore = [&](const App& app) {
+        app.click("Command1");
+        EXPECT_EQ(stored(LM, kD3D, "SSTH3_ANTIALIAS"), sz("0"));
+        putText(LM, kD3D, "SSTH3_ANTIALIAS", "2");
+        EXPECT_EQ(exportKeys(), before);
+    };
+    {
+        App unshown;
+        for (int tab = 1; tab < layout::kTabCount; ++tab) EXPECT_EQ(unshown.find(layout::onTab(tab)[0]->name), nullptr);
+        appliesAsBefore(unshown);
+    }
     App app;
     EXPECT_EQ(shown(app), "Voodoo3 3000 AGP|3dfx Interactive, Inc.|2.18.00|4.12.01.1222|11-15-2000|AGP 2X|SDRAM|16 MB|"
                           "No|Yes|166|Check2=1 Check3=2 Option3=1 Option5=1 Check5=1 Check6=1 Check7=1 Option7=1 "
@@ -74,11 +77,7 @@ TEST_F(WindowTest, DemoStateLoadsIntoEveryControlAndApplyWritesItBackByteForByte
     SendMessageA(app.window(), WM_NULL, 0, 0);  // returns once the posted keys are handled
     EXPECT_TRUE(app.running());
     EXPECT_EQ(exportKeys(), before);
-
-    app.click("Command1");  // the grayed box is written as not checked, everything else as it was
-    EXPECT_EQ(stored(LM, kD3D, "SSTH3_ANTIALIAS"), sz("0"));
-    putText(LM, kD3D, "SSTH3_ANTIALIAS", "2");
-    EXPECT_EQ(exportKeys(), before);
+    appliesAsBefore(app);
 
     // One control of each kind of writer changed, and just those values change; a click never grays a box.
     for (const char* control : {"Check2", "Check8", "Check3", "Check9", "Option1", "Option13"}) app.click(control);
@@ -108,32 +107,8 @@ TEST_F(WindowTest, DemoStateLoadsIntoEveryControlAndApplyWritesItBackByteForByte
     EXPECT_EQ(exportKeys(), applied);
 }
 
-// A tab's controls are made when it is first shown; until then they hold what
-// the load gave them, and Apply writes it as it writes a shown tab's.
-TEST_F(WindowTest, ApplyWritesTheSameWhetherOrNotTheOtherTabsWereEverShown)
-{
-    std::vector<std::string> before, applied[2];
-    for (int showEvery = 0; showEvery < 2; ++showEvery) {
-        resetRegistry();
-        importFixture("demo.reg");
-        putText(LM, kD3D, "SSTH3_ANTIALIAS", "2");  // Apply writes the grayed box as cleared
-        before = exportKeys();
-        App app;
-        for (int tab = 1; tab < layout::kTabCount; ++tab) {
-            EXPECT_EQ(app.find(layout::onTab(tab)[0]->name), nullptr);
-            if (showEvery) app.showTab(tab);
-        }
-        app.click("Command1");
-        applied[showEvery] = exportKeys();
-    }
-    EXPECT_NE(applied[0], before);
-    EXPECT_EQ(applied[0], applied[1]);
-}
-
-// An empty registry shows "Default" and Apply leaves the clock unset, so that
-// a card runs at its own clock, until the slider moves: by one or five within
-// its range, its label following. Then the focus after another window.
-TEST_F(WindowTest, AnUnsetClockStaysUnsetUntilTheSliderMovesAndTheFocusComesBackAfterAnotherWindow)
+// Unset, the clock shows "Default" and Apply leaves it unset (the card's own) until the slider moves.
+TEST(WindowTest, AnUnsetClockStaysUnsetUntilTheSliderMovesAndTheFocusComesBackAfterAnotherWindow)
 {
     App app;
     app.showTab(1);
@@ -161,7 +136,7 @@ TEST_F(WindowTest, AnUnsetClockStaysUnsetUntilTheSliderMovesAndTheFocusComesBack
     DestroyWindow(other);
 }
 
-TEST_F(WindowTest, EachTabShowsItsOwnControlsWithNothingCutOff)
+TEST(WindowTest, EachTabShowsItsOwnControlsWithNothingCutOff)
 {
     importFixture("demo.reg");
     App app;
@@ -174,7 +149,7 @@ TEST_F(WindowTest, EachTabShowsItsOwnControlsWithNothingCutOff)
             EXPECT_EQ(app.find(c.name) && IsWindowVisible(app.find(c.name)), layout::tabOf(c) == tab) << c.name;
             if (layout::tabOf(c) != tab || app.text(c.name).empty()) continue;
             const auto [r, text] = textIn(app, c);
-            // Inside its frame; the box or circle, the raised edges or the frame's corners take room too.
+            // Inside its frame; a box or circle, raised edges or a frame's corners take room too.
             const layout::Control* frame = layout::find(c.container);
             if (frame && frame->kind == layout::Kind::Frame) {
                 const RECT f = textIn(app, *frame).first;
@@ -191,9 +166,8 @@ TEST_F(WindowTest, EachTabShowsItsOwnControlsWithNothingCutOff)
     EXPECT_TRUE(!arrows || !IsWindowVisible(arrows));
 }
 
-// Registry data no driver writes: a tab and a line break, which the label
-// grows for, and texts of a megabyte, larger than any first read.
-TEST_F(WindowTest, AValueLabelHoldsATextWithATabAndALineBreakAndAMegabyteWhole)
+// Data no driver writes: a tab and a line break, which the label grows for, and texts beyond any first read.
+TEST(WindowTest, AValueLabelHoldsATextWithATabAndALineBreakAndAMegabyteWhole)
 {
     const std::string body(std::size_t{1} << 20, 'V');
     putText(LM, kDriver, "DriverDesc", "Voodoo3\t3000\r\nAGP");
@@ -209,10 +183,9 @@ TEST_F(WindowTest, AValueLabelHoldsATextWithATabAndALineBreakAndAMegabyteWhole)
     EXPECT_EQ(app.slider(), 180);
 }
 
-// An old card's driver at Display\0000 and two Voodoo3 drivers after it, as
-// Windows records them in Enum\PCI, and then one present in HKEY_DYN_DATA:
-// the window shows the Voodoo3's facts and "Apply" writes only into its key.
-TEST_F(WindowTest, TheVoodoo3PresentNowElseTheFirstRecordedOneAndTheOldCardLeftByteForByte)
+// An old card at Display\0000, two Voodoo3s recorded in Enum\PCI after it, then one present in HKEY_DYN_DATA:
+// the window shows the Voodoo3's facts and Apply writes only into its key.
+TEST(WindowTest, TheVoodoo3PresentNowElseTheFirstRecordedOneAndTheOldCardLeftByteForByte)
 {
     importFixture("old-card.reg");
     auto oldCard = [] {

@@ -1,6 +1,5 @@
-// A fuzz target without libFuzzer: every file in the folders named goes once
-// through the target linked beside this, as a plain regression input, and a
-// broken property ends the run as it would end the fuzzer, naming the input.
+// A fuzz target without libFuzzer: each file in the folders named is one regression input, and a broken
+// property ends the run, naming the input.
 #include <algorithm>
 #include <csignal>
 #include <cstdint>

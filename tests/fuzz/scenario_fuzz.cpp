@@ -1,8 +1,5 @@
-// The whole program over any registry: the driver key lookup, the load, the
-// override rules, a user's changes, Apply (once or twice) and the About box's
-// lookup, on a registry in memory that fails at chosen steps. The input is
-// read as a scenario (see decode); what must hold for every scenario is
-// checked by name, and a broken property aborts with that name.
+// The whole program (lookup, load, overrides, a user's changes, Apply, About) over any registry that
+// fails at chosen steps; the input is a scenario (see decode), and a broken property aborts with its name.
 #include <cerrno>
 
 #include "about/sysinfo.h"
@@ -17,22 +14,19 @@ namespace {
 
 #define PROPERTY(name, holds) ((holds) ? void() : (std::fprintf(stderr, "property broken: %s\n", name), std::abort()))
 
-const std::vector<std::string>& knownWords()
-{
-    static const std::vector<std::string> words = [] {
-        std::vector<std::string> w = {"", "Driver", "HardWareKey", "PATH", "MSINFO", "drv", "Resolution", " 180", "200.5",
-                                      "1e2", "-1", "143", "251", "Default", "Display\\0000", "Display\\0001", "DISPLAY\\0002",
-                                      "Display\\0009", "PCI\\VEN_121A&DEV_0005\\A", "PCI\\VEN_5333&DEV_8811\\B",
-                                      "PCI\\VEN_121A&DEV_0005&SUBSYS_0036121A&REV_01\\BUS_01&DEV_00&FUNC_00",
-                                      "pci\\ven_121a&dev_00051\\C", "C:\\Tools", "C:\\Tools\\MSINFO32.EXE"};
-        for (const Setting& s : settings()) {
-            w.push_back(s.name);
-            for (const auto& code : s.codes) w.push_back(code.first);
-        }
-        return w;
-    }();
-    return words;
-}
+// Words the program knows, then every setting's name and codes.
+const std::vector<std::string> kWords = [] {
+    std::vector<std::string> w = {"", "Driver", "HardWareKey", "PATH", "MSINFO", "drv", "Resolution", " 180", "200.5",
+                                  "1e2", "-1", "143", "251", "Default", "Display\\0000", "Display\\0001", "DISPLAY\\0002",
+                                  "Display\\0009", "PCI\\VEN_121A&DEV_0005\\A", "PCI\\VEN_5333&DEV_8811\\B",
+                                  "PCI\\VEN_121A&DEV_0005&SUBSYS_0036121A&REV_01\\BUS_01&DEV_00&FUNC_00",
+                                  "pci\\ven_121a&dev_00051\\C", "C:\\Tools", "C:\\Tools\\MSINFO32.EXE"};
+    for (const Setting& s : settings()) {
+        w.push_back(s.name);
+        for (const auto& code : s.codes) w.push_back(code.first);
+    }
+    return w;
+}();
 
 // The input front to back; past its end every byte reads as zero, so every input is a scenario.
 struct Reader {
@@ -45,8 +39,8 @@ struct Reader {
     std::string word()
     {
         const std::uint8_t b = byte();
-        if (b < knownWords().size()) return knownWords()[b];
-        if (b != 0xFE) return bytes(b == 0xFF ? u16() : b - knownWords().size());
+        if (b < kWords.size()) return kWords[b];
+        if (b != 0xFE) return bytes(b == 0xFF ? u16() : b - kWords.size());
         std::string s(std::size_t{u16()} << 4, '\0');
         const std::string pattern = bytes(byte() % 8 + 1);
         for (std::size_t i = 0; i < s.size() && !pattern.empty(); ++i) s[i] = pattern[i % pattern.size()];
@@ -121,9 +115,7 @@ void decode(Reader& r, Scenario& s, MemoryStore& registry)
 std::string lower(const std::string& s) { return MemoryStore::lower(s); }
 std::string textOf(const StoredValue& v) { return std::string(v.data.begin(), std::find(v.data.begin(), v.data.end(), 0)); }
 
-// The registry, judging every change as it is asked for: since no change
-// passes by, nothing outside the table (strangers in the same keys, other
-// Display keys, HKEY_CURRENT_USER) can change.
+// Judges each change as it is asked for: nothing outside the table (other keys, HKEY_CURRENT_USER) can change.
 struct Registry : MemoryStore {
     std::string driverKey;
     std::map<Place, const Setting*> table;  // every setting's place under the driver key
@@ -167,8 +159,7 @@ bool aKeyTheRecordsName(const MemoryStore& registry, const std::string& key)
     });
 }
 
-// The steps of the load whose one read failed or found nothing show their fallback, and a
-// fallback that cannot be shown stops the load at its step.
+// A step whose read failed or found nothing shows its fallback; one that cannot be shown stops the load.
 void checkLoad(const Scenario& s, const Status& loaded, const Registry& registry, std::size_t first, const View& before, const View& after)
 {
     const std::size_t steps = registry.calls.size() - first;
@@ -198,11 +189,8 @@ void checkLoad(const Scenario& s, const Status& loaded, const Registry& registry
     }
 }
 
-// Whether Glide takes the box's meaning unchanged, restated from its lookup
-// (hwcGetenv: the environment, then text in HKEY_CURRENT_USER, then
-// HKEY_LOCAL_MACHINE, through one 255-byte buffer whose size each read
-// leaves to the next) and its reading (atol). The program's read that failed
-// finds nothing; a read it left out finds what Glide would.
+// Whether Glide will not take the box's meaning, restated from hwcGetenv (the environment, then text in HKCU,
+// then HKLM, through one 255-byte buffer each read resizes) and atol. A failed read finds nothing.
 bool glideMarks(const Scenario& s, const Registry& registry, std::size_t first, const Setting& box)
 {
     const auto found = [&](std::int32_t hive) -> std::optional<StoredValue> {
@@ -229,8 +217,7 @@ bool glideMarks(const Scenario& s, const Registry& registry, std::size_t first, 
     return errno == ERANGE || n < INT32_MIN || n > INT32_MAX || n != std::stoll(box.codes[0].first);
 }
 
-// Which Glide boxes and frames are marked, for any environment and registry,
-// and that every one-line tip fits a 640-pixel screen.
+// Which Glide boxes and frames are marked, and that every one-line tip fits a 640-pixel screen.
 void checkOverrides(const Scenario& s, Registry& registry)
 {
     MemoryEnvironment environment;
@@ -251,8 +238,7 @@ void checkOverrides(const Scenario& s, Registry& registry)
     }
 }
 
-// The report over any registry: every line within the rule, every setting
-// named once; and right after an Apply that nothing failed, nothing left to apply.
+// Every report line within the rule, every setting named once; after a clean Apply nothing left to apply.
 void checkReport(const Scenario& s, Registry& registry, const std::string& key, MemoryForm1Controls& ui, bool applied)
 {
     MemoryEnvironment environment;
@@ -272,10 +258,8 @@ void checkReport(const Scenario& s, Registry& registry, const std::string& key, 
                  report.find("Not yet applied: none\r\n") != std::string::npos && report.find("    Not yet applied") == std::string::npos);
 }
 
-// A user's click, option or slider key, as the window passes it on: a box
-// toggles, an option is selected, the slider moves by a key or a drag. It is
-// taken unless a control it sets refuses: the box, the option or the one its
-// frame shows now, the slider or its label.
+// A user's click on a box or option, or a slider key or drag, as the window passes it on: taken unless a
+// control it sets refuses (the box, the option or the one its frame shows now, the slider or its label).
 void act(std::uint8_t what, std::uint8_t with, MemoryForm1Controls& ui, Form1& form, const std::string& refusing)
 {
     what %= 32;
@@ -300,8 +284,7 @@ void act(std::uint8_t what, std::uint8_t with, MemoryForm1Controls& ui, Form1& f
     PROPERTY("a user's change is taken unless a control it sets refuses", done.ok() != (sets.count(refusing) > 0));
 }
 
-// Apply stores what each control shows, in the table's kind and codes; a
-// value whose own write failed stays as it was, and no failure stops the rest.
+// Apply stores what each control shows; a value whose own write failed stays, and no failure stops the rest.
 void apply(Registry& registry, Form1& form, const View& shown)
 {
     const auto before = registry.values;
@@ -317,9 +300,7 @@ void apply(Registry& registry, Form1& form, const View& shown)
     }
 }
 
-// The About box's lookup over the same registry: PATH, else the tool in the
-// MSINFO folder when it is there; at most one program, and the message
-// exactly when none started.
+// About: PATH, else the tool in the MSINFO folder when there; at most one program, a message when none started.
 void checkAbout(const Scenario& s, MemoryStore& registry)
 {
     struct Tool : about::SysInfoSystem {
@@ -398,8 +379,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkOverrides(s, registry);  // as the window looks again after Apply
     checkReport(s, registry, key, ui, true);
 
-    // Loading again what Apply wrote, and applying it, changes no byte (where
-    // no refused change left a frame without its option).
+    // Loading and applying again what Apply wrote changes no byte (unless a refusal left a frame without its option).
     if (s.failing.empty() && s.refusing.empty() && s.refusingLater.empty()) {
         const auto settled = registry.values;
         PROPERTY("Apply leaves the driver key lookup as it was", str(findDriverKey(registry)) == key);

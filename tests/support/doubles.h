@@ -1,7 +1,6 @@
 #pragma once
-// What the unit tests put in place of the registry and the window: a registry
-// in memory that records every operation and fails on demand, and the
-// window's controls in memory, each known by its name, able to refuse.
+// In place of the registry and the window: a registry in memory that records every operation and fails on
+// demand, and the window's controls in memory, each known by its name, able to refuse.
 #include <cctype>
 #include <cstring>
 #include <functional>
@@ -26,9 +25,7 @@ class MemoryStore : public RegistryStore {
 public:
     enum class Op { Read, Write, Remove };
     struct Call { Op op; std::int32_t hive; std::string key, name; };
-    // Every operation, in order. An operation for which `fails` answers true
-    // (given its index in `calls`) fails and changes nothing.
-    std::vector<Call> calls;
+    std::vector<Call> calls;  // every operation; one for whose index `fails` answers true fails and changes nothing
     std::function<bool(std::size_t index)> fails;
     std::size_t listed = 0;  // key names listed, in all
 
@@ -89,8 +86,7 @@ private:
     }
 };
 
-// One line in a tooltip's font, MS Sans Serif 8 at 96 DPI, as its widest
-// letters take it: it fits a 640-pixel screen within 620 pixels.
+// A line in the tip's font (MS Sans Serif 8 at 96 DPI) as its widest letters take it: 620 pixels fit the screen.
 struct TipFont : LineFit {
     static int width(const Text& line)
     {
@@ -112,10 +108,8 @@ struct MemoryEnvironment : Environment {
     }
 };
 
-// A control in memory as a test sees it: what its window shows, as text
-// ("Unknown", "1" for a checked box or a selected option, "180" for the
-// slider); it refuses every change (error 380) when told to. Until handOver()
-// there is no window, and the control holds its value itself.
+// What a control's window shows, as text ("Unknown", "1" for a checked box or a selected option, "180" for the
+// slider); it refuses every change (error 380) when told to. Until handOver() the control holds its value itself.
 struct MemoryControl {
     explicit MemoryControl(std::string state) : shown(std::move(state)) {}
     virtual ~MemoryControl() = default;
@@ -154,9 +148,7 @@ struct MemorySlider : Slider, MemoryControl {
     Status show(const std::string& s) override { return setValue(std::stoi(s)); }
 };
 
-// The main window's setting controls in the states the window creates them
-// with (labels empty, boxes cleared, no option selected, the slider at 143),
-// each also found by name in `byName`; their windows made at once.
+// The main window's controls as it creates them, each also found by name, their windows made at once.
 struct MemoryForm1Controls {
     MemoryForm1Controls()
     {
@@ -168,8 +160,7 @@ struct MemoryForm1Controls {
     MemoryControls byName;
     Form1ControlSet<MemoryLabel, MemoryCheckBox, MemoryOptionButton, MemorySlider> set;
     Form1Controls controls() { return set.controls(); }
-    // What a user sees: every control by name.
-    std::map<std::string, std::string> view() const
+    std::map<std::string, std::string> view() const  // what a user sees, by name
     {
         std::map<std::string, std::string> v;
         for (const auto& [name, control] : byName) v[name] = control->shown;

@@ -1,7 +1,5 @@
 #pragma once
-// The registry files of tests/fixtures read into a registry in memory, as
-// Wine's regedit imports them for the end-to-end tests: keys, text and
-// DWORD values, which is all they hold.
+// A registry file of tests/fixtures read into memory as Wine's regedit imports it: keys, text and DWORDs.
 #include <fstream>
 
 #include "tests/support/doubles.h"

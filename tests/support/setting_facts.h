@@ -1,8 +1,6 @@
 #pragma once
-// Every setting of the main window as a user and the driver see it: where it
-// lives, which control shows it, its codes, its fallback and how Apply
-// stores it. The unit tests and the scenario fuzz target both judge the
-// program against this one statement of its behaviour.
+// Every setting as a user and the driver see it: where it lives, its control, codes, fallback and how Apply
+// stores it; the one statement of the behaviour that the unit tests and the scenario target judge by.
 #include <algorithm>
 #include <map>
 #include <optional>
@@ -88,9 +86,7 @@ inline const std::vector<Setting>& settings()
 // What a user sees: what each control shows, by its name.
 using View = std::map<std::string, std::string>;
 
-// The setting's control showing `shown`, in a view of the controls by name:
-// a frame's option by name ("none" for no selection), else the label's text
-// or the box's state.
+// The setting's control showing `shown`: a frame's option by name ("none": no selection), a label's text, a box's state.
 inline void showing(View& view, const Setting& s, const std::string& shown)
 {
     if (s.shape != Shape::Choice) view[s.control] = shown;
@@ -98,8 +94,7 @@ inline void showing(View& view, const Setting& s, const std::string& shown)
         if (s.shape == Shape::Choice) view[option] = option == shown ? "1" : "0";
 }
 
-// What "Apply" stores for a setting while the window shows `v`; `before` is
-// what was stored, which a choice with no option selected leaves alone.
+// What Apply stores while the window shows `v`; a choice without a selection leaves `before` alone.
 inline std::optional<StoredValue> applied(const Setting& s, const View& v, const std::optional<StoredValue>& before)
 {
     const bool on = v.count(s.control) && v.at(s.control) == "1";
@@ -116,8 +111,7 @@ inline std::optional<StoredValue> applied(const Setting& s, const View& v, const
     return before;
 }
 
-// The report names a setting once, in a line of its own: its caption (the
-// clock's is its label's) and where it lives.
+// The report's line naming a setting: its caption (the clock's is its label's) and where it lives.
 inline std::string reportHeading(const Setting& s)
 {
     std::string caption = layout::get(s.shape == Shape::Clock ? "Label22" : s.control).caption;

@@ -1,6 +1,5 @@
 #pragma once
-// The program's text and stored values next to the standard library's, for
-// tests written with std::string: conversions both ways and readable output.
+// The program's text and stored values to and from std::string, and printed readably.
 #include <ostream>
 #include <string>
 

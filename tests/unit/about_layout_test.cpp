@@ -1,5 +1,4 @@
-// Where the About box opens: over the main window, inside the work area of
-// the screen that shows most of it, or of the nearest one.
+// The About box opens over the main window, inside the work area of the screen showing most of it, or the nearest.
 #include <gtest/gtest.h>
 
 #include <tuple>

@@ -1,5 +1,4 @@
-// A control whose window is not made yet (its tab never shown): it holds what
-// it is given under the same rules, and its window gets it when made.
+// A control whose window is not made yet holds what it is given under the same rules, and hands it over.
 #include <gtest/gtest.h>
 
 #include "tests/support/doubles.h"

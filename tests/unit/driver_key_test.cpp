@@ -1,7 +1,4 @@
-// Which display driver key the card's values are read from and written to:
-// a Voodoo3 present now, else one Windows has a record of, the lowest first,
-// else Display\0000. The scenario fuzz target checks that no malformed or
-// hostile record counts.
+// The driver key: a Voodoo3 present now, else one Windows recorded, the lowest first, else Display\0000.
 #include <gtest/gtest.h>
 
 #include "driver/driver_key.h"
@@ -19,8 +16,7 @@ void record(MemoryStore& s, const std::string& record, const StoredValue& driver
 
 }  // namespace
 
-// The lowest of the present Voodoo3s, else of the recorded ones; a record that
-// looks almost like a Voodoo3's, or names its key almost right, does not count.
+// A record that looks almost like a Voodoo3's, or names its key almost right, does not count.
 TEST(DriverKey, APresentVoodoo3ThenARecordedOneTheLowestFirstElseTheFirstKey)
 {
     const std::string v3 = "PCI\\VEN_121A&DEV_0005\\A";
@@ -60,8 +56,7 @@ TEST(DriverKey, APresentVoodoo3ThenARecordedOneTheLowestFirstElseTheFirstKey)
 
 TEST(DriverKey, TheWholeLookupReadsAtMost4096RecordsAndKeepsWhatItFoundByThen)
 {
-    // 100 Voodoo3-looking devices of 100 records each: the first record names a key, the last a lower one.
-    // Each name listed counts as a record read.
+    // 100 devices of 100 records each, the first naming a key, the last a lower one; a name listed counts as a read.
     MemoryStore s;
     for (const char* n : {"0001", "0002"}) s.createKey(LM, kDisplay + n);
     for (int d = 100; d < 200; ++d)

@@ -1,5 +1,4 @@
-// What the window tells a user beside each setting: which Glide boxes and
-// frames something else decides, and what every tip says then.
+// Which Glide boxes and frames something else decides, and what every tip says then.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -37,11 +36,8 @@ bool has(const std::string& s, const std::string& part) { return s.find(part) !=
 
 }  // namespace
 
-// The tip of a control that something else decides names the source that
-// Glide looks at first, and shows its value short and readable. hwcGetenv's
-// buffer holds 255 bytes, and a read leaves it the size of the value it found:
-// a short value of another kind in HKEY_CURRENT_USER hides a longer text of
-// Velmora's, and a text too long for the buffer is no override.
+// The tip names the source Glide looks at first, its value short and readable. hwcGetenv's 255-byte buffer is
+// left the size of each value found: a short HKCU value of another kind hides a longer text, a too long one counts not.
 TEST(GlideOverrides, TheTipNamesTheSourceThatDecidesAndItsValueShort)
 {
     struct Case {
@@ -90,8 +86,7 @@ TEST(GlideOverrides, TheTipNamesTheSourceThatDecidesAndItsValueShort)
     }
 }
 
-// On the NT family Glide reads a key of its own: no Glide tip promises an
-// effect. (That only the environment marks a box there is the scenario target's.)
+// On the NT family Glide reads a key of its own: no Glide tip promises an effect.
 TEST(GlideOverrides, OnTheNtFamilyNoEffectIsPromised)
 {
     Machine m;
@@ -104,10 +99,8 @@ TEST(GlideOverrides, OnTheNtFamilyNoEffectIsPromised)
     EXPECT_EQ(m.help("Check2"), Machine().help("Check2"));  // Direct3D's tips stay as they are
 }
 
-// Glide reads FX_GLIDE_SWAPINTERVAL, _ALLOC_COLOR and _TMU_MEMSIZE as
-// numbers (atol): a present value marks its box where Glide will not take the
-// number the checked box stands for (0, 3, 2), from whichever source wins, and
-// the tip says what Glide does with it. The other two count by presence.
+// Glide reads SWAPINTERVAL, ALLOC_COLOR and TMU_MEMSIZE by atol: a value from the winning source other than the
+// checked box's number (0, 3, 2) marks the box and the tip says what Glide does. The other two count by presence.
 TEST(GlideNumbers, AStoredNumberGlideReadsOtherwiseIsMarkedAndItsEffectNamed)
 {
     const std::string fits(253, ' '), overflows(254, ' ');  // 255 bytes with "7" and the zero fit Glide's buffer
@@ -146,8 +139,6 @@ TEST(GlideNumbers, AStoredNumberGlideReadsOtherwiseIsMarkedAndItsEffectNamed)
     EXPECT_TRUE(has(m.help("Check4"), "too large")) << m.help("Check4");
 }
 
-// Every control that shows or sets something has a tip, whose one line fits
-// a 640-pixel screen in the tip's font.
 TEST(Help, EveryControlThatShowsOrSetsSomethingHasATipThatFitsOneLine)
 {
     Machine m;

@@ -1,6 +1,4 @@
-// What each kind of stored data reads as, the store's bounded re-read of a
-// value that keeps growing, its listing of subkeys, and a text that grows
-// from its own bytes.
+// What each kind of stored data reads as, the store's bounded re-read and listing, and a text grown from itself.
 #include <gtest/gtest.h>
 
 #include "registry/regedit.h"

@@ -1,8 +1,5 @@
-// The report a user pastes into a support thread, whole: compared with the
-// expected texts in tests/fixtures/reports (VELMORA_UPDATE_EXPECTED=1
-// rewrites them after a deliberate change), and for any data held to its
-// line rule and a size to paste. That it names every setting once, and only
-// reads, the scenario fuzz target checks for any registry.
+// The report whole, against tests/fixtures/reports (VELMORA_UPDATE_EXPECTED=1 rewrites them), and for any data
+// held to its line rule and a size to paste; the scenario target checks it names every setting once.
 #include <gtest/gtest.h>
 
 #include <functional>

@@ -1,7 +1,5 @@
-// The 49 setting procedures through the two sequences, as a user and the driver
-// see them: one table of the behaviour drives the load and the apply cases
-// alike. Failing steps, the clock left unset and any data at all are the
-// scenario fuzz target's, over the same table.
+// The setting procedures through the load and Apply, driven by the table of the behaviour; failing steps, the
+// unset clock and any data at all are the scenario fuzz target's, over the same table.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -43,8 +41,7 @@ View fallbacks()
 
 }  // namespace
 
-// Each code, and data that is no code, stored alone: shown by its control as
-// its shape says, and written back by "Apply" from what the control shows.
+// Each code, and data that is no code, stored alone: shown as its shape says, written back from what is shown.
 TEST(Settings, StoredDataLoadsIntoItsControlAndApplyWritesItBack)
 {
     struct Case {
