@@ -61,6 +61,40 @@ char userDecimalSeparator()
 // Windows 95 and 98 set the top bit of the version; the NT family does not.
 WindowsFamily windowsFamily() { return GetVersion() & 0x80000000u ? WindowsFamily::Win9x : WindowsFamily::NT; }
 
+// Wine's themes draw the tab control's pane by stretching a picture over
+// all of it at every paint, at a cost that grows with the area (some 75 ms
+// here, more than an empty window takes to start), though the page covers
+// all of it but the border. Painted in four parts, the tab row and the
+// border's three other sides, each clipped, GDI stretches no more than each
+// part. The control paints into the DC a WM_PAINT brings in wParam, as the
+// common controls do.
+WNDPROC tabControlProc;
+
+LRESULT CALLBACK tabProc(HWND h, UINT m, WPARAM w, LPARAM l)
+{
+    if (m != WM_PAINT || w) return CallWindowProcA(tabControlProc, h, m, w, l);
+    RECT all, page;
+    GetClientRect(h, &all);
+    page = all;
+    SendMessageA(h, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
+    const RECT parts[] = {{all.left, all.top, all.right, page.top},
+                          {all.left, page.top, page.left, page.bottom},
+                          {page.right, page.top, all.right, page.bottom},
+                          {all.left, page.bottom, all.right, all.bottom}};
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(h, &ps);
+    for (const RECT& part : parts) {
+        RECT r;
+        if (!IntersectRect(&r, &part, &ps.rcPaint)) continue;
+        const int saved = SaveDC(dc);
+        IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
+        CallWindowProcA(tabControlProc, h, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+        RestoreDC(dc, saved);
+    }
+    EndPaint(h, &ps);
+    return 0;
+}
+
 }  // namespace
 
 Status MainWindow::registerClasses() const
@@ -144,6 +178,7 @@ Status MainWindow::createControls()
     windows_.resize(layout::controls().size());
     VELMORA_TRY(createControl(layout::get(layout::kTabControlName), hwnd_, {0, 0}));
     tab_ = windowOf(layout::kTabControlName);
+    tabControlProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(tab_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(tabProc)));
     for (int t = 0; t < layout::kTabCount; ++t) {
         TCITEMA item = {};
         item.mask = TCIF_TEXT;
