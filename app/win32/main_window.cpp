@@ -70,6 +70,18 @@ WindowsFamily windowsFamily() { return GetVersion() & 0x80000000u ? WindowsFamil
 // common controls do.
 WNDPROC tabControlProc;
 
+// Only where a theme draws the controls: Windows 95 and 98 have none (nor
+// uxtheme), and there the tab control paints as it always did.
+bool themeDrawsControls()
+{
+    using IsThemeActive = BOOL(WINAPI*)();
+    HMODULE uxtheme = GetModuleHandleA("UXTHEME");
+    const auto active = uxtheme ? reinterpret_cast<IsThemeActive>(
+                                      reinterpret_cast<void (*)()>(GetProcAddress(uxtheme, "IsThemeActive")))
+                                : nullptr;
+    return active && active();
+}
+
 LRESULT CALLBACK tabProc(HWND h, UINT m, WPARAM w, LPARAM l)
 {
     if (m != WM_PAINT || w) return CallWindowProcA(tabControlProc, h, m, w, l);
@@ -178,7 +190,8 @@ Status MainWindow::createControls()
     windows_.resize(layout::controls().size());
     VELMORA_TRY(createControl(layout::get(layout::kTabControlName), hwnd_, {0, 0}));
     tab_ = windowOf(layout::kTabControlName);
-    tabControlProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(tab_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(tabProc)));
+    if (themeDrawsControls())
+        tabControlProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(tab_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(tabProc)));
     for (int t = 0; t < layout::kTabCount; ++t) {
         TCITEMA item = {};
         item.mask = TCIF_TEXT;
