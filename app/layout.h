@@ -44,7 +44,7 @@ struct Pixels {
     int left, top, width, height;
 };
 
-constexpr int kNoTabIndex = -1;  // pictures take no part in the tab order
+constexpr int kNoTabIndex = -1;  // pictures are not in the tab order
 constexpr int kNotOnTab = -1;    // the container is not the tab control
 
 struct Control {

@@ -22,7 +22,7 @@ bool startsWith(const Text& s, std::size_t at, const char* prefix)
 }
 
 // A device record's name, or its hardware key, is a Voodoo3's: the device ID
-// ends where the record's next part or a further detail of the ID begins.
+// ends where the record's next field or a further detail of the ID begins.
 bool isVoodoo3(const Text& id, std::size_t at)
 {
     const std::size_t end = at + sizeof kVoodoo3 - 1;

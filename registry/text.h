@@ -74,7 +74,7 @@ private:
 // Equal C strings; no library call, so it serves the Windows build too.
 bool sameText(const char* a, const char* b);
 
-// Part of a text to be made, a literal or a Text, taken as it is.
+// A piece of a text to be made, a literal or a Text, taken as it is.
 struct Piece {
     Piece(const char* s) : data(s), size(lengthOf(s)) {}       // NOLINT: literals read best implicit
     Piece(const Text& t) : data(t.c_str()), size(t.size()) {}  // NOLINT

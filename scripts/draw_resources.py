@@ -214,13 +214,13 @@ def rle8_row(row):
             c = cost[i] + 2 + (j - i + 1) // 2 * 2
             if cost[j] is None or c < cost[j]:
                 cost[j], step[j] = c, (i, True)
-    parts, j = [], n
+    pieces, j = [], n
     while j:
         i, literal = step[j]
         run = bytes(row[i:j])
-        parts.append(bytes((0, j - i)) + run + bytes((j - i) % 2) if literal else bytes((j - i, row[i])))
+        pieces.append(bytes((0, j - i)) + run + bytes((j - i) % 2) if literal else bytes((j - i, row[i])))
         j = i
-    return b"".join(reversed(parts))
+    return b"".join(reversed(pieces))
 
 
 def rle8(lines):
@@ -366,7 +366,7 @@ def monitor_with_ruler_and_pencil():
 
 
 def wave_flag(pic, x0, y0, width, height, amplitude, waves, design, shadow=None):
-    """Paints a flag whose right part waves; design(u, v) gives the cloth colour
+    """Paints a flag whose right side waves; design(u, v) gives the cloth colour
     at (u, v) in 0..1, or None for a hole in the cloth."""
     def place(x, y):
         u = (x - x0) / width

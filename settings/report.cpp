@@ -97,32 +97,42 @@ Text choice(const Form1Controls& u, const char* frame)
     return "none selected";
 }
 
+// What a setting's control shows: a box's state, a frame's selected option, the clock's number.
+Text shown(const Form1Controls& u, const char* control)
+{
+    if (layout::get(control).kind == layout::Kind::Frame) return choice(u, control);
+    const CheckBox* boxes[] = {&u.Check1, &u.Check2, &u.Check3, &u.Check4, &u.Check5,
+                               &u.Check6, &u.Check7, &u.Check8, &u.Check9};
+    for (std::size_t i = 0; i < sizeof boxes / sizeof boxes[0]; ++i)
+        if (sameText(control, ("Check" + Text::number(static_cast<std::int32_t>(i + 1))).c_str())) return box(*boxes[i]);
+    return u.Label23.caption();
+}
+
 // Every setting of the four settings tabs, in the window's order.
 struct Row {
     const char* control;  // the control that shows it
     const SettingKey& key;
     const char* name;
-    Text (*shown)(const Form1Controls&);
     const char* named = nullptr;  // the control whose caption names it, when not its own
 };
 
 // clang-format off
 const Row kRows[] = {
-    {"Label23", kClockKey,        kGrxclock,            [](const Form1Controls& u) { return u.Label23.caption(); }, "Label22"},
-    {"Check1",  kClockKey,        kCheckClk,            [](const Form1Controls& u) { return box(u.Check1); }},
-    {"Check2",  kDirect3DKey,     kD3DSwapInterval,     [](const Form1Controls& u) { return box(u.Check2); }},
-    {"Check3",  kDirect3DKey,     kAntiAlias,           [](const Form1Controls& u) { return box(u.Check3); }},
-    {"Frame4",  kDirect3DKey,     kOverlayModeName,     [](const Form1Controls& u) { return choice(u, "Frame4"); }},
-    {"Frame5",  kDirect3DKey,     kAlphaDitherModeName, [](const Form1Controls& u) { return choice(u, "Frame5"); }},
-    {"Check4",  kGlideOptionsKey, kGlideSwapInterval,   [](const Form1Controls& u) { return box(u.Check4); }},
-    {"Check5",  kGlideOptionsKey, kGlideNoSplash,       [](const Form1Controls& u) { return box(u.Check5); }},
-    {"Check6",  kGlideOptionsKey, kGlideLodDither,      [](const Form1Controls& u) { return box(u.Check6); }},
-    {"Check7",  kGlideOptionsKey, kGlideAllocColor,     [](const Form1Controls& u) { return box(u.Check7); }},
-    {"Check8",  kGlideOptionsKey, kGlideTmuMemSize,     [](const Form1Controls& u) { return box(u.Check8); }},
-    {"Frame7",  kGlideOptionsKey, kOverlayModeName,     [](const Form1Controls& u) { return choice(u, "Frame7"); }},
-    {"Frame8",  kGlideOptionsKey, kAlphaDitherModeName, [](const Form1Controls& u) { return choice(u, "Frame8"); }},
-    {"Check9",  kDesktopKey,      kAdvanced,            [](const Form1Controls& u) { return box(u.Check9); }},
-    {"Frame10", kDesktopKey,      kRefreshRate,         [](const Form1Controls& u) { return choice(u, "Frame10"); }},
+    {"Label23", kClockKey,        kGrxclock, "Label22"},
+    {"Check1",  kClockKey,        kCheckClk},
+    {"Check2",  kDirect3DKey,     kD3DSwapInterval},
+    {"Check3",  kDirect3DKey,     kAntiAlias},
+    {"Frame4",  kDirect3DKey,     kOverlayModeName},
+    {"Frame5",  kDirect3DKey,     kAlphaDitherModeName},
+    {"Check4",  kGlideOptionsKey, kGlideSwapInterval},
+    {"Check5",  kGlideOptionsKey, kGlideNoSplash},
+    {"Check6",  kGlideOptionsKey, kGlideLodDither},
+    {"Check7",  kGlideOptionsKey, kGlideAllocColor},
+    {"Check8",  kGlideOptionsKey, kGlideTmuMemSize},
+    {"Frame7",  kGlideOptionsKey, kOverlayModeName},
+    {"Frame8",  kGlideOptionsKey, kAlphaDitherModeName},
+    {"Check9",  kDesktopKey,      kAdvanced},
+    {"Frame10", kDesktopKey,      kRefreshRate},
 };
 // clang-format on
 
@@ -244,7 +254,7 @@ Text buildReport(const ReportSource& s, RegistryStore& store, const Form1Control
         }
         out.add(2, {named(layout::get(row.named ? row.named : row.control).caption), " (", where(row.key), "\\",
                     row.name, ")"});
-        out.add(4, {"Shows ", shownValue(row.shown(ui)), "; stored ", entries[i].stored});
+        out.add(4, {"Shows ", shownValue(shown(ui, row.control)), "; stored ", entries[i].stored});
         // Where nothing Glide reads first decides (driver/glide_overrides.h),
         // it reads Velmora's value, or with none at all keeps its own default.
         const ControlHelp* h = helpRows().find(row.control);

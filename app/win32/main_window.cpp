@@ -61,13 +61,6 @@ char userDecimalSeparator()
 // Windows 95 and 98 set the top bit of the version; the NT family does not.
 WindowsFamily windowsFamily() { return GetVersion() & 0x80000000u ? WindowsFamily::Win9x : WindowsFamily::NT; }
 
-// Wine's themes draw the tab control's pane by stretching a picture over
-// all of it at every paint, at a cost that grows with the area (some 75 ms
-// here, more than an empty window takes to start), though the page covers
-// all of it but the border. Painted in four parts, the tab row and the
-// border's three other sides, each clipped, GDI stretches no more than each
-// part. The control paints into the DC a WM_PAINT brings in wParam, as the
-// common controls do.
 WNDPROC tabControlProc;
 
 // Only where a theme draws the controls: Windows 95 and 98 have none (nor
@@ -82,6 +75,13 @@ bool themeDrawsControls()
     return active && active();
 }
 
+// Wine's themes draw the tab control's pane by stretching a picture over
+// all of it at every paint, at a cost that grows with the area (some 75 ms
+// here, more than an empty window takes to start), though the page covers
+// all of it but the border. Painted as four clipped strips, the tab row and
+// the border's three other sides, GDI stretches no more than each strip.
+// The control paints into the DC a WM_PAINT brings in wParam, as the
+// common controls do.
 LRESULT CALLBACK tabProc(HWND h, UINT m, WPARAM w, LPARAM l)
 {
     if (m != WM_PAINT || w) return CallWindowProcA(tabControlProc, h, m, w, l);
@@ -89,15 +89,15 @@ LRESULT CALLBACK tabProc(HWND h, UINT m, WPARAM w, LPARAM l)
     GetClientRect(h, &all);
     page = all;
     SendMessageA(h, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
-    const RECT parts[] = {{all.left, all.top, all.right, page.top},
-                          {all.left, page.top, page.left, page.bottom},
-                          {page.right, page.top, all.right, page.bottom},
-                          {all.left, page.bottom, all.right, all.bottom}};
+    const RECT strips[] = {{all.left, all.top, all.right, page.top},
+                           {all.left, page.top, page.left, page.bottom},
+                           {page.right, page.top, all.right, page.bottom},
+                           {all.left, page.bottom, all.right, all.bottom}};
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(h, &ps);
-    for (const RECT& part : parts) {
+    for (const RECT& strip : strips) {
         RECT r;
-        if (!IntersectRect(&r, &part, &ps.rcPaint)) continue;
+        if (!IntersectRect(&r, &strip, &ps.rcPaint)) continue;
         const int saved = SaveDC(dc);
         IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
         CallWindowProcA(tabControlProc, h, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);

@@ -24,7 +24,7 @@ void operator delete[](void* p, std::size_t) noexcept { operator delete(p); }
 
 extern "C" {
 
-// A call through a class whose derived part is already gone: a fault of ours.
+// A call through a class whose derived object is already gone: a fault of ours.
 void __cxa_pure_virtual() { velmora::reportAndEnd(nullptr, 51, "Internal error"); }
 
 // What the compiler emits for copies and clears of whole objects. This file

@@ -40,7 +40,7 @@ bool marked(const App& app, const char* name, bool should)
     return warningPixels(app, name) > 20;
 }
 
-bool has(const std::string& s, const char* part) { return s.find(part) != std::string::npos; }
+bool has(const std::string& s, const char* piece) { return s.find(piece) != std::string::npos; }
 
 // Windows 95 and 98 set the top bit; on the NT family Glide reads a key of its own.
 const bool windows9x = (GetVersion() & 0x80000000u) != 0;

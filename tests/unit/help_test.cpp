@@ -32,7 +32,7 @@ struct Machine {
     HelpBook book{WindowsFamily::Win9x, text(kDriverKey)};
 };
 
-bool has(const std::string& s, const std::string& part) { return s.find(part) != std::string::npos; }
+bool has(const std::string& s, const std::string& piece) { return s.find(piece) != std::string::npos; }
 
 }  // namespace
 
