@@ -2,8 +2,9 @@
 // same machine, in the same run:
 //   startup N    time from process creation to the main window shown and idle,
 //                Velmcfg.exe and the program before its pages were made when
-//                first shown (Velmcfg-before.exe) against an empty window and
-//                an empty window with a tab control, in turn; peak working
+//                first shown (Velmcfg-before.exe) against an empty window, the
+//                same with comctl32 loaded, with a tab control and with that
+//                tab control unthemed, in turn; peak working
 //                sets; the main window's child windows at start
 //   tabs N       each tab's showing, by the arrow key on the tab control until
 //                the window is drawn: the first and a later one, in both programs
@@ -106,10 +107,10 @@ double startOnce(const std::string& exe, SIZE_T& peak, int& windows)
 
 void startup(int pairs)
 {
-    const char* const names[] = {"velmcfg", "before", "tabs", "empty"};
-    const std::string exes[] = {besideMe("Velmcfg.exe"), besideMe("Velmcfg-before.exe"), besideMe("tab_window.exe"),
-                                besideMe("empty_window.exe")};
-    constexpr int n = 4;
+    const char* const names[] = {"velmcfg", "before", "tabs", "classic", "comctl", "empty"};
+    const std::string exes[] = {besideMe("Velmcfg.exe"),       besideMe("Velmcfg-before.exe"), besideMe("tab_window.exe"),
+                                besideMe("classic_tab_window.exe"), besideMe("comctl_window.exe"),  besideMe("empty_window.exe")};
+    constexpr int n = 6;
     std::vector<double> times[n];
     SIZE_T peaks[n] = {};
     int windows[n] = {};

@@ -1,10 +1,12 @@
-// The floors for start-up: a program that only shows one empty window, and
-// built with EMPTY_WINDOW_TABS, the same with what any tabbed window needs:
-// comctl32 loaded and a tab control of Velmora's five tabs at its size
-// (96 DPI), nothing on its pages.
+// The floors for start-up: a program that only shows one empty window; built
+// with EMPTY_WINDOW_COMCTL, the same with comctl32 loaded and initialised; and
+// with EMPTY_WINDOW_TABS, also what any tabbed window needs: a tab control of
+// Velmora's five tabs at its size (96 DPI), nothing on its pages; and with
+// EMPTY_WINDOW_CLASSIC as well, that tab control without the theme that Wine
+// gives comctl32 5's controls (Windows draws them unthemed).
 #include <windows.h>
 
-#ifdef EMPTY_WINDOW_TABS
+#if defined(EMPTY_WINDOW_COMCTL) || defined(EMPTY_WINDOW_TABS)
 #include <commctrl.h>
 #endif
 
@@ -31,10 +33,18 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
     RegisterClassA(&wc);
     HWND h = CreateWindowA("EmptyWindow", "Empty window", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
                            CW_USEDEFAULT, CW_USEDEFAULT, 425, 450, nullptr, nullptr, instance, nullptr);
-#ifdef EMPTY_WINDOW_TABS
+#if defined(EMPTY_WINDOW_COMCTL) || defined(EMPTY_WINDOW_TABS)
     InitCommonControls();
+#endif
+#ifdef EMPTY_WINDOW_TABS
     HWND tabs = CreateWindowA(WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TCS_TABS, 8, 8, 401, 377, h,
                               nullptr, instance, nullptr);
+#ifdef EMPTY_WINDOW_CLASSIC
+    using SetWindowThemeFn = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
+    if (const auto setTheme = reinterpret_cast<SetWindowThemeFn>(
+            reinterpret_cast<void*>(GetProcAddress(LoadLibraryA("uxtheme.dll"), "SetWindowTheme"))))
+        setTheme(tabs, L" ", L" ");
+#endif
     SendMessageA(tabs, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     const char* const captions[] = {"Information", "Overclock", "DirectX Options", "Glide Options", "Windows Options"};
     for (int i = 0; i < 5; ++i) {
