@@ -238,7 +238,7 @@ void checkOverrides(const Scenario& s, Registry& registry)
     }
 }
 
-// Every report line within the rule, every setting named once; after a clean Apply nothing left to apply.
+// Every report line within the rule, a size to paste, every setting named once; after a clean Apply nothing left to apply.
 void checkReport(const Scenario& s, Registry& registry, const std::string& key, MemoryForm1Controls& ui, bool applied)
 {
     MemoryEnvironment environment;
@@ -247,7 +247,8 @@ void checkReport(const Scenario& s, Registry& registry, const std::string& key, 
     book.findOverrides(registry, environment);
     const std::string report = str(buildReport({"1.40", {s.family, 4, 10, 2222}, {2000, 1, 1}, text(key), DriverKeyFound::First},
                                                registry, ui.controls(), book));
-    PROPERTY("every line of the report is at most 72 printable ASCII characters and ends in CR LF", keepsTheLineRule(report));
+    PROPERTY("every line of the report is at most 72 printable ASCII characters and ends in CR LF, 6000 characters in all",
+             keepsTheLineRule(report) && report.size() < 6000);
     for (const Setting& setting : settings()) {
         std::size_t named = 0;
         for (std::size_t at = 0; setting.shape != Shape::Text && (at = report.find("\r\n" + reportHeading(setting) + "\r\n", at)) != std::string::npos; ++at) ++named;
