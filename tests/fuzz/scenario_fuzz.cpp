@@ -238,7 +238,7 @@ void checkOverrides(const Scenario& s, Registry& registry)
     }
 }
 
-// Every report line within the rule, a size to paste, every setting named once; after a clean Apply nothing left to apply.
+// Every report line within the rule, and a size to paste; after a clean Apply nothing left to apply.
 void checkReport(const Scenario& s, Registry& registry, const std::string& key, MemoryForm1Controls& ui, bool applied)
 {
     MemoryEnvironment environment;
@@ -249,11 +249,6 @@ void checkReport(const Scenario& s, Registry& registry, const std::string& key, 
                                                registry, ui.controls(), book));
     PROPERTY("every line of the report is at most 72 printable ASCII characters and ends in CR LF, 6000 characters in all",
              keepsTheLineRule(report) && report.size() < 6000);
-    for (const Setting& setting : settings()) {
-        std::size_t named = 0;
-        for (std::size_t at = 0; setting.shape != Shape::Text && (at = report.find("\r\n" + reportHeading(setting) + "\r\n", at)) != std::string::npos; ++at) ++named;
-        PROPERTY("the report names every setting once", setting.shape == Shape::Text || named == 1);
-    }
     if (applied && s.failing.empty())
         PROPERTY("after Apply the report has nothing left to apply",
                  report.find("Not yet applied: none\r\n") != std::string::npos && report.find("    Not yet applied") == std::string::npos);

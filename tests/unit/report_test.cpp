@@ -1,5 +1,5 @@
-// The report whole, against tests/fixtures/reports (VELMORA_UPDATE_EXPECTED=1 rewrites them); the scenario target holds
-// it to its line rule and a size to paste for any data (hostile data: its seed report-hostile) and checks it names every setting once.
+// The report whole, against tests/fixtures/reports (VELMORA_UPDATE_EXPECTED=1 rewrites them), each setting named once; the
+// scenario target holds it to its line rule and a size to paste for any data (hostile data: its seed report-hostile).
 #include <gtest/gtest.h>
 
 #include <functional>
