@@ -217,7 +217,7 @@ bool glideMarks(const Scenario& s, const Registry& registry, std::size_t first, 
     return errno == ERANGE || n < INT32_MIN || n > INT32_MAX || n != std::stoll(box.codes[0].first);
 }
 
-// Which Glide boxes and frames are marked, and that every one-line tip fits a 640-pixel screen.
+// Which Glide boxes and frames are marked, that every one-line tip fits a 640-pixel screen, and what the tips say on NT.
 void checkOverrides(const Scenario& s, Registry& registry)
 {
     MemoryEnvironment environment;
@@ -230,7 +230,13 @@ void checkOverrides(const Scenario& s, Registry& registry)
         PROPERTY("a one-line tip fits 100 characters and holds no control character",
                  tip.size() <= 100 && std::none_of(tip.c_str(), tip.c_str() + tip.size(), [](char ch) { return static_cast<unsigned char>(ch) < 0x20; }));
         PROPERTY("a one-line tip fits a 640-pixel screen in the tip's font", TipFont().fits(fitted));
-        static_cast<void>(book.help(c.name, false));
+        const std::string full = str(book.help(c.name, false)), line = str(tip);
+        const auto has = [](const std::string& t, const char* piece) { return t.find(piece) != std::string::npos; };
+        const ControlHelp* row = helpRows().find(c.name);
+        const bool unread = s.family == WindowsFamily::NT && row && row->glideValue;  // Glide on NT reads a key of its own
+        PROPERTY("on the NT family every Glide tip, and no other, says Glide does not reach it, and none promises an effect",
+                 has(full, "does not reach it") == unread && !(unread && (has(full, "Takes effect") || has(full, "each time"))) &&
+                     (!unread || has(line, "does not reach it") || has(line, "environment")));
         const auto box = std::find_if(settings().begin(), settings().end(),
                                       [&](const Setting& st) { return st.key == facts::kGlide && st.control == std::string(c.name); });
         PROPERTY("a Glide box or frame is marked exactly when Glide will not take what it shows",

@@ -82,19 +82,6 @@ TEST(GlideOverrides, TheTipNamesTheSourceThatDecidesAndItsValueShort)
     }
 }
 
-// On the NT family Glide reads a key of its own: no Glide tip promises an effect.
-TEST(GlideOverrides, OnTheNtFamilyNoEffectIsPromised)
-{
-    Machine m;
-    m.marked(WindowsFamily::NT);
-    for (const char* glide : {"Check4", "Frame7", "Option12"}) {
-        EXPECT_FALSE(has(m.help(glide), "Takes effect") || has(m.help(glide), "each time")) << m.help(glide);
-        EXPECT_TRUE(has(m.help(glide), "does not reach it")) << glide;
-        EXPECT_TRUE(has(m.help(glide, true), "does not reach it")) << glide;
-    }
-    EXPECT_EQ(m.help("Check2"), Machine().help("Check2"));  // Direct3D's tips stay as they are
-}
-
 // Glide reads SWAPINTERVAL, ALLOC_COLOR and TMU_MEMSIZE by atol: a value from the winning source other than the
 // checked box's number (0, 3, 2) marks the box and the tip says what Glide does. The other two count by presence (seed glide-buffers).
 TEST(GlideNumbers, AStoredNumberGlideReadsOtherwiseIsMarkedAndItsEffectNamed)
