@@ -217,8 +217,9 @@ bool glideMarks(const Scenario& s, const Registry& registry, std::size_t first, 
     return errno == ERANGE || n < INT32_MIN || n > INT32_MAX || n != std::stoll(box.codes[0].first);
 }
 
-// Which Glide boxes and frames are marked, that every one-line tip fits a 640-pixel screen, and what the tips say on NT.
-void checkOverrides(const Scenario& s, Registry& registry)
+// Which Glide boxes and frames are marked, that every one-line tip fits a 640-pixel screen, and what the tips say on NT;
+// the help the report then takes.
+HelpBook checkOverrides(const Scenario& s, Registry& registry)
 {
     MemoryEnvironment environment;
     environment.vars = s.environment;
@@ -242,15 +243,12 @@ void checkOverrides(const Scenario& s, Registry& registry)
         PROPERTY("a Glide box or frame is marked exactly when Glide will not take what it shows",
                  book.marked(c.name) == (box != settings().end() && glideMarks(s, registry, first, *box)));
     }
+    return book;
 }
 
 // Every report line within the rule, and a size to paste; after a clean Apply nothing left to apply.
-void checkReport(const Scenario& s, Registry& registry, const std::string& key, MemoryForm1Controls& ui, bool applied)
+void checkReport(const Scenario& s, Registry& registry, const std::string& key, MemoryForm1Controls& ui, const HelpBook& book, bool applied)
 {
-    MemoryEnvironment environment;
-    environment.vars = s.environment;
-    HelpBook book(s.family, text(key));
-    book.findOverrides(registry, environment);
     const std::string report = str(buildReport({"1.40", {s.family, 4, 10, 2222}, {2000, 1, 1}, text(key), DriverKeyFound::First},
                                                registry, ui.controls(), book));
     PROPERTY("every line of the report is at most 72 printable ASCII characters and ends in CR LF, 6000 characters in all",
@@ -373,13 +371,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!s.refusing.empty()) ui.byName[s.refusing]->refuse = false;
     if (!s.refusingLater.empty()) ui.byName[s.refusingLater]->refuse = true;
 
-    checkOverrides(s, registry);
+    const HelpBook help = checkOverrides(s, registry);
     for (const auto& [what, with] : s.actions) act(what, with, ui, form, s.refusingLater);
-    checkReport(s, registry, key, ui, false);
+    checkReport(s, registry, key, ui, help, false);
     apply(registry, form, ui.view());
     if (s.applyTwice) apply(registry, form, ui.view());
-    checkOverrides(s, registry);  // as the window looks again after Apply
-    checkReport(s, registry, key, ui, true);
+    checkReport(s, registry, key, ui, checkOverrides(s, registry), true);  // as the window looks again after Apply
 
     // Loading and applying again what Apply wrote changes no byte (unless a refusal left a frame without its option).
     if (s.failing.empty() && s.refusing.empty() && s.refusingLater.empty()) {
