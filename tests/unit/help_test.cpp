@@ -38,16 +38,17 @@ bool has(const std::string& s, const std::string& piece) { return s.find(piece) 
 
 // The tip names the source Glide looks at first, its value short and readable. hwcGetenv's 255-byte buffer is left the
 // size of each value found: a short HKCU value of another kind hides a longer text (the sizes that just fit: seed glide-buffers).
-TEST(GlideOverrides, TheTipNamesTheSourceThatDecidesAndItsValueShort)
+TEST(GlideOverrides, TheTipNamesTheSourceThatDecidesItsValueShortAndWhatGlideDoesWithANumber)
 {
     struct Case {
         std::map<std::string, std::string> environment;
         std::vector<std::tuple<std::int32_t, std::string, StoredValue>> values;
         const char* control;
         std::string note, line;  // in the tip, and in the one line a tooltip that cannot wrap shows; none: not marked
+        std::string also = "";   // in the tip too
     };
     const std::string longest = "SSTH3_ALPHADITHERMODE=" + std::string(37, 'x') + "...";
-    const std::vector<Case> cases = {
+    std::vector<Case> cases = {
         {{{"FX_GLIDE_SWAPINTERVAL", "1"}}, {}, "Check4",
          "The environment (AUTOEXEC.BAT) sets FX_GLIDE_SWAPINTERVAL=1: Glide uses that instead of this setting.",
          "Set by the environment instead: FX_GLIDE_SWAPINTERVAL=1"},
@@ -70,25 +71,11 @@ TEST(GlideOverrides, TheTipNamesTheSourceThatDecidesAndItsValueShort)
         {{}, {{CU, kSplash, storedDword(0)}, {LM, kSplash, storedText("1234")}}, "Check5", "as a DWORD of 4 bytes", "DWORD"},
         {{}, {{LM, kSplash, storedText(std::string(255, 'x'))}}, "Check5", "longer than Glide's 255-byte buffer", "longer than its buffer"},
     };
-    for (const Case& c : cases) {
-        Machine m;
-        m.environment.vars = c.environment;
-        for (const auto& [hive, name, value] : c.values) m.store.set(hive, kGlideKey, name, value);
-        EXPECT_EQ(m.marked().count(c.control), !c.note.empty() && *c.control != 'O') << c.note;  // an option's frame is marked
-        EXPECT_TRUE(has(m.help(c.control), c.note)) << c.note << ": " << m.help(c.control);
-        const std::string line = m.help(c.control, true);
-        EXPECT_TRUE(has(line, c.line) && line.size() <= 100) << c.line << ": " << line;
-        EXPECT_TRUE(TipFont().fits(m.book.help(c.control, TipFont()))) << m.book.help(c.control, TipFont()).c_str();
-    }
-}
-
-// Glide reads SWAPINTERVAL, ALLOC_COLOR and TMU_MEMSIZE by atol: a value from the winning source other than the
-// checked box's number (0, 3, 2) marks the box and the tip says what Glide does. The other two count by presence (seed glide-buffers).
-TEST(GlideNumbers, AStoredNumberGlideReadsOtherwiseIsMarkedAndItsEffectNamed)
-{
+    // Glide reads SWAPINTERVAL, ALLOC_COLOR and TMU_MEMSIZE by atol: a value from the winning source other than the checked
+    // box's number (0, 3, 2) marks the box and the tip says what Glide does. The other two count by presence (seed glide-buffers).
     const std::string fits(253, ' '), overflows(254, ' ');  // 255 bytes with "7" and the zero fit Glide's buffer
     const std::vector<std::string> values = {"0", "1", "2", "3", "", "-1", "12", "none", "7" + fits, "7" + overflows};
-    const std::map<std::string, std::vector<std::string>> effects = {  // by value, "" where it is the box's number
+    const std::map<const char*, std::vector<std::string>> effects = {  // by value, "" where it is the box's number
         {"Check4", {"", "waits for 1 vertical retrace at", "waits for 2 vertical retraces", "waits for 3", "", "ignores it: the game",
                     "waits for 12", "", "waits for 7", "waits for 7"}},
         {"Check7", {"ignores it: the game", "uses 1 colour buffer,", "uses 2 colour buffers", "", "ignores it", "ignores it",
@@ -96,23 +83,23 @@ TEST(GlideNumbers, AStoredNumberGlideReadsOtherwiseIsMarkedAndItsEffectNamed)
         {"Check8", {"no memory", "each texture unit 1 MB.", "", "each texture unit 3 MB.", "no memory", "the card decides",
                     "each texture unit 12 MB.", "no memory", "7 MB", "7 MB"}},
     };
-    for (const auto& [box, effect] : effects) {
-        const char* name = helpRows().find(box.c_str())->glideValue;
-        for (std::size_t i = 0; i < values.size(); ++i) {
-            const bool tooLong = i == values.size() - 1;
-            for (const int source : {0, CU, LM}) {
-                Machine m;
-                if (source == 0) m.environment.vars[name] = values[i];
-                else m.store.set(source, kGlideKey, name, storedText(values[i]));
-                const bool marked = source == 0 || (source == CU && !tooLong) || (source == LM && (tooLong || !effect[i].empty()));
-                const std::string where = box + " " + std::to_string(source) + " \"" + values[i].substr(0, 8) + "\"";
-                EXPECT_EQ(m.marked().count(box), marked) << where;
-                const std::string tip = m.help(box.c_str());
-                const std::string note = source == LM && tooLong ? "longer than Glide's 255-byte buffer" : marked ? effect[i] : "";
-                EXPECT_TRUE(has(tip, note)) << where << tip;
-                EXPECT_EQ(has(tip, "checked, Apply stores"), source == LM && marked && !tooLong) << where << tip;
-            }
+    for (const auto& [box, effect] : effects)
+        for (std::size_t i = 0; i < values.size(); ++i) {  // in the environment, HKEY_CURRENT_USER and Velmora's key
+            const std::string name = helpRows().find(box)->glideValue, v = values[i], e = effect[i];
+            const bool tooLong = i + 1 == values.size();
+            cases.push_back({{{name, v}}, {}, box, e.empty() ? "sets " + name + "=" : e, ""});
+            cases.push_back({{}, {{CU, name, storedText(v)}}, box, tooLong ? "" : e.empty() ? "HKEY_CURRENT_USER holds " + name : e, ""});
+            cases.push_back({{}, {{LM, name, storedText(v)}}, box, tooLong ? "longer than Glide's 255-byte buffer" : e, "",
+                             tooLong || e.empty() ? "" : "While the box is checked, Apply stores"});
         }
+    for (const Case& c : cases) {
+        Machine m;
+        m.environment.vars = c.environment;
+        for (const auto& [hive, name, value] : c.values) m.store.set(hive, kGlideKey, name, value);
+        EXPECT_EQ(m.marked().count(c.control), !c.note.empty() && *c.control != 'O') << c.control << " " << c.note;  // an option's frame is marked
+        const std::string tip = m.help(c.control), line = m.help(c.control, true);
+        EXPECT_TRUE(has(tip, c.note) && has(tip, c.also)) << c.note << ": " << tip;
+        EXPECT_TRUE(has(line, c.line) && line.size() <= 100) << c.line << ": " << line;
     }
     Machine m;  // beyond a 32-bit long atol's result is not defined
     m.store.set(LM, kGlideKey, "FX_GLIDE_SWAPINTERVAL", storedText("99999999999"));
