@@ -17,7 +17,6 @@ TEST(RegEdit, TextAndFourByteNumbersReadAsThemselvesEverythingElseAsNull)
         {storedDword(0x80000000u), Value::long32(INT32_MIN)},
         {{regtype::DwordBigEndian, {0, 0, 0, 180}}, Value::long32(180)},
         {{regtype::Dword, {1, 0}}, Value::null()},
-        {{regtype::Binary, {1, 2, 3}}, Value::null()},
         {{regtype::MultiSz, {'a', 0, 0}}, Value::null()},
         {{regtype::Qword, {1, 0, 0, 0, 0, 0, 0, 0}}, Value::null()},
     };
