@@ -27,7 +27,6 @@ TEST(DriverKey, APresentVoodoo3ThenARecordedOneTheLowestFirstElseTheFirstKey)
         const char* key;
         DriverKeyFound how = DriverKeyFound::First;
     } cases[] = {
-        {{}, {}, "0000"},
         {{{"PCI\\VEN_121A&DEV_0005&SUBSYS_0036121A&REV_01\\BUS_01&DEV_00&FUNC_00", storedText("Display\\0001")}}, {}, "0001", R},
         {{{"PCI\\VEN_121A&DEV_0005&SUBSYS_0036121A&REV_01\\BUS_01", storedText("Display\\0003")},
           {"pci\\ven_121a&dev_0005\\BUS_02", storedText("DISPLAY\\0002")}}, {}, "0002", R},
