@@ -94,6 +94,7 @@ TEST(GlideOverrides, TheTipNamesTheSourceThatDecidesItsValueShortAndWhatGlideDoe
         const std::string tip = m.help(c.control), line = m.help(c.control, true);
         EXPECT_TRUE(has(tip, c.note) && has(tip, c.also)) << c.note << ": " << tip;
         EXPECT_TRUE(has(line, c.line) && line.size() <= 100) << c.line << ": " << line;
+        EXPECT_TRUE(TipFont().fits(m.book.help(c.control, TipFont()))) << m.book.help(c.control, TipFont()).c_str();
     }
     Machine m;  // beyond a 32-bit long atol's result is not defined
     m.store.set(LM, kGlideKey, "FX_GLIDE_SWAPINTERVAL", storedText("99999999999"));
