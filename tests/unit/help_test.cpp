@@ -19,6 +19,7 @@ struct Machine {
     MemoryEnvironment environment;
     bool marked(const char* control)
     {
+        book = HelpBook(WindowsFamily::Win9x, text(kDriverKey));  // a new book, as a new start makes
         book.findOverrides(store, environment);
         return book.marked(control);
     }
