@@ -70,7 +70,6 @@ TEST(WindowTest, DemoStateLoadsIntoEveryControlAndApplyWritesItBackByteForByte)
     EXPECT_EQ(shown(app), "Voodoo3 3000 AGP|3dfx Interactive, Inc.|2.18.00|4.12.01.1222|11-15-2000|AGP 2X|SDRAM|16 MB|"
                           "No|Yes|166|Check2=1 Check3=2 Option3=1 Option5=1 Check5=1 Check6=1 Check7=1 Option7=1 "
                           "Option12=1 Check9=1 Option14=1 ");
-    EXPECT_EQ(app.slider(), 166);
     // Enter and Esc press no button: Apply would write, Exit would end the program.
     for (WPARAM key : {VK_RETURN, VK_ESCAPE}) PostMessageA(app.control("SSTab1"), WM_KEYDOWN, key, 1);
     Sleep(200);
@@ -81,7 +80,6 @@ TEST(WindowTest, DemoStateLoadsIntoEveryControlAndApplyWritesItBackByteForByte)
 
     // One control of each kind of writer changed, and just those values change; a click never grays a box.
     for (const char* control : {"Check2", "Check8", "Check3", "Check9", "Option1", "Option13"}) app.click(control);
-    app.key("Slider1", VK_END);
     app.click("Command1");
     EXPECT_EQ(app.checked("Check3"), BST_CHECKED);
     EXPECT_EQ(stored(LM, kD3D, "SSTH3_SWAPINTERVAL"), "absent");
@@ -91,7 +89,6 @@ TEST(WindowTest, DemoStateLoadsIntoEveryControlAndApplyWritesItBackByteForByte)
     EXPECT_EQ(stored(LM, kD3D, "SSTH3_OVERLAYMODE"), sz("2"));
     EXPECT_EQ(stored(LM, kGlide, "SSTH3_OVERLAYMODE"), sz("2"));  // another frame: untouched
     EXPECT_EQ(stored(CC, kSettings, "RefreshRate"), sz("0"));
-    EXPECT_EQ(stored(LM, kDefault, "Grxclock"), sz("250"));
 
     // Exit, and closing the window another time, write nothing.
     const auto applied = exportKeys();
@@ -115,7 +112,6 @@ TEST(WindowTest, AnUnsetClockStaysUnsetUntilTheSliderMovesAndTheFocusComesBackAf
     EXPECT_EQ(app.text("Label23"), "Default");
     app.click("Command1");
     EXPECT_EQ(stored(LM, kDefault, "Grxclock"), "absent");
-    EXPECT_EQ(stored(LM, kDefault, "CheckClk"), dword(1));
     const std::pair<WPARAM, const char*> moves[] = {{VK_RIGHT, "144"}, {VK_NEXT, "149"}, {VK_LEFT, "148"}, {VK_HOME, "143"},
                                                     {VK_LEFT, "143"},  {VK_END, "250"},  {VK_RIGHT, "250"}};
     for (const auto& [key, position] : moves) {

@@ -8,7 +8,6 @@
 #include <utility>
 #include <vector>
 
-#include "app/layout.h"
 #include "registry/store.h"
 #include "tests/support/std_text.h"
 
@@ -109,14 +108,6 @@ inline std::optional<StoredValue> applied(const Setting& s, const View& v, const
             if (v.at(option) == "1") return storedText(code);
     }
     return before;
-}
-
-// The report's line naming a setting: its caption (the clock's is its label's) and where it lives.
-inline std::string reportHeading(const Setting& s)
-{
-    std::string caption = layout::get(s.shape == Shape::Clock ? "Label22" : s.control).caption;
-    caption.erase(caption.find_last_not_of(" :") + 1);
-    return "  " + caption + " (" + (s.hive == hive::LocalMachine ? s.key.substr(1) : "HKCC\\" + s.key) + "\\" + s.name + ")";
 }
 
 // Every line of a report: at most 72 printable ASCII characters, then CR LF.

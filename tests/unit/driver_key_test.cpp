@@ -16,7 +16,7 @@ void record(MemoryStore& s, const std::string& record, const StoredValue& driver
 
 }  // namespace
 
-// A record that looks almost like a Voodoo3's, or names its key almost right, does not count.
+// Which Voodoo3 wins; the near misses of its ID and of a key's name are the scenario target's seeds.
 TEST(DriverKey, APresentVoodoo3ThenARecordedOneTheLowestFirstElseTheFirstKey)
 {
     const std::string v3 = "PCI\\VEN_121A&DEV_0005\\A";
@@ -27,25 +27,16 @@ TEST(DriverKey, APresentVoodoo3ThenARecordedOneTheLowestFirstElseTheFirstKey)
         const char* key;
         DriverKeyFound how = DriverKeyFound::First;
     } cases[] = {
-        {{}, {}, "0000"},
         {{{"PCI\\VEN_121A&DEV_0005&SUBSYS_0036121A&REV_01\\BUS_01&DEV_00&FUNC_00", storedText("Display\\0001")}}, {}, "0001", R},
         {{{"PCI\\VEN_121A&DEV_0005&SUBSYS_0036121A&REV_01\\BUS_01", storedText("Display\\0003")},
           {"pci\\ven_121a&dev_0005\\BUS_02", storedText("DISPLAY\\0002")}}, {}, "0002", R},
         {{{v3, storedText("Display\\0001")}, {"PCI\\VEN_121A&DEV_0005&SUBSYS_1\\B", storedText("Display\\0003")}},
          {"PCI\\VEN_121A&DEV_0005&SUBSYS_1\\B"}, "0003", P},
         {{{v3, storedText("Display\\0001")}, {"PCI\\VEN_121A&DEV_0005\\B", storedText("Display\\0007")}}, {"PCI\\VEN_121A&DEV_0005\\B"}, "0001", R},
-        {{{"PCI\\VEN_121A&DEV_00051\\A", storedText("Display\\0001")}}, {"PCI\\VEN_121A&DEV_00051\\A"}, "0000"},
-        {{{"PCI\\VEN_121A&DEV_000\\A", storedText("Display\\0001")}}, {"PCI\\VEN_121A&DEV_000\\A"}, "0000"},
-        {{{"PCI\\VEN_121B&DEV_0005\\A", storedText("Display\\0001")}}, {"PCI\\VEN_121B&DEV_0005\\A"}, "0000"},
-        {{{"ISA\\VEN_121A&DEV_0005\\A", storedText("Display\\0001")}}, {"ISA\\VEN_121A&DEV_0005\\A"}, "0000"},
-        {{{v3, storedText("Display\\001")}}, {v3}, "0000"},   {{{v3, storedText("Display\\00001")}}, {v3}, "0000"},
-        {{{v3, storedText("Display/0001")}}, {v3}, "0000"},   {{{v3, storedText("Display\\000A")}}, {v3}, "0000"},
-        {{{v3, storedText("Display\\0009")}}, {v3}, "0000"},  {{{v3, storedText("Monitor\\0001")}}, {v3}, "0000"},
-        {{{v3, storedDword(1)}}, {v3}, "0000"},
     };
     for (const auto& c : cases) {
         MemoryStore s;
-        for (const char* n : {"0000", "0001", "0002", "0003", "00001", "000A"}) s.createKey(LM, kDisplay + n);
+        for (const char* n : {"0000", "0001", "0002", "0003"}) s.createKey(LM, kDisplay + n);
         for (const auto& [device, driver] : c.records) record(s, device, driver);
         for (const std::string& device : c.present) s.set(DD, "Config Manager\\Enum\\" + device.substr(4, 8), "HardWareKey", storedText(device));
         DriverKeyFound how;

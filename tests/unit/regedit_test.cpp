@@ -17,7 +17,6 @@ TEST(RegEdit, TextAndFourByteNumbersReadAsThemselvesEverythingElseAsNull)
         {storedDword(0x80000000u), Value::long32(INT32_MIN)},
         {{regtype::DwordBigEndian, {0, 0, 0, 180}}, Value::long32(180)},
         {{regtype::Dword, {1, 0}}, Value::null()},
-        {{regtype::Binary, {1, 2, 3}}, Value::null()},
         {{regtype::MultiSz, {'a', 0, 0}}, Value::null()},
         {{regtype::Qword, {1, 0, 0, 0, 0, 0, 0, 0}}, Value::null()},
     };
@@ -31,15 +30,6 @@ TEST(Win32StoreRead, AValueThatKeepsGrowingEndsAsAFailureNotALoop)
     auto growing = [&](std::uint8_t*, std::uint32_t& size, std::uint32_t&) { return ++asked, size += 100, kMoreData; };
     EXPECT_EQ(queryGrowing(growing, out), kMoreData);
     EXPECT_EQ(asked, kReadAttempts);
-    // Larger than the first read once: the second, at the size reported, reads it.
-    auto onceLarger = [&](std::uint8_t* buffer, std::uint32_t& size, std::uint32_t&) {
-        const bool fits = size >= 300;
-        size = 300;
-        if (fits) buffer[299] = 7;
-        return fits ? 0L : kMoreData;
-    };
-    EXPECT_EQ(queryGrowing(onceLarger, out), 0);
-    EXPECT_TRUE(out.data.size() == 300 && out.data.back() == 7);
 }
 
 TEST(Win32StoreList, ANameTooLongForTheBufferIsPassedOverAndTheRestStillCount)

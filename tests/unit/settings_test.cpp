@@ -14,11 +14,10 @@ using namespace velmora;
 namespace {
 
 const std::string kDriver = "System\\CurrentControlSet\\Services\\Class\\Display\\0000";
-const std::vector<Setting>& kSettings = settings();
 
 const Setting& setting(const std::string& control)
 {
-    return *std::find_if(kSettings.begin(), kSettings.end(), [&](const Setting& s) { return s.control == control; });
+    return *std::find_if(settings().begin(), settings().end(), [&](const Setting& s) { return s.control == control; });
 }
 
 struct Window {
@@ -35,7 +34,7 @@ struct Window {
 View fallbacks()
 {
     View v = MemoryForm1Controls().view();
-    for (const Setting& s : kSettings) showing(v, s, s.fallback);
+    for (const Setting& s : settings()) showing(v, s, s.fallback);
     return v;
 }
 
@@ -60,7 +59,7 @@ TEST(Settings, StoredDataLoadsIntoItsControlAndApplyWritesItBack)
         {"Frame7", storedText(" 1"), "none"},              {"Frame5", {regtype::MultiSz, {'1', 0, 0}}, "Option5"},
     };
     // A number read back is compared by its decimal text, so a DWORD selects as its text does.
-    for (const Setting& s : kSettings)
+    for (const Setting& s : settings())
         for (const auto& [code, shown] : s.codes) {
             const std::string slider = s.shape == Shape::Clock ? code : "143";
             cases.push_back({s.control, storedText(code), shown, slider});
