@@ -145,6 +145,8 @@ Text overrideNote(const GlideOverride& o, const char* name, const Text& shown, b
                               "Glide treats it as absent.",
                               {name, kind, plural(static_cast<long>(o.size), "byte", "bytes")});
     case GlideOverride::OwnNumber:
+        // The full sentence on a number too large leaves no room on one line.
+        if (oneLine && o.number.tooLarge) return fill("Stored %=%: a number too large for Glide.", {name, shown});
         return oneLine ? fill("Stored %=%: %", {name, shown, effect})
                        : fill("Velmora's key holds %=%. % While the box is checked, Apply stores %.",
                               {name, shown, effect, Text::number(o.number.checked)});

@@ -100,6 +100,8 @@ TEST(GlideOverrides, TheTipNamesTheSourceThatDecidesItsValueShortAndWhatGlideDoe
     Machine m;  // beyond a 32-bit long atol's result is not defined
     m.store.set(LM, kGlideKey, "FX_GLIDE_SWAPINTERVAL", storedText("99999999999"));
     EXPECT_TRUE(m.marked("Check4") && has(m.help("Check4"), "too large")) << m.help("Check4");
+    const std::string line = m.help("Check4", true);
+    EXPECT_TRUE(has(line, "too large") && line.size() <= 100 && TipFont().fits(m.book.help("Check4", TipFont()))) << line;
 }
 
 TEST(Help, EveryControlThatShowsOrSetsSomethingHasATip)
