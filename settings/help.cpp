@@ -219,11 +219,12 @@ Text HelpBook::compose(const char* control, const LineFit* oneLine) const
     const bool noted = o && o->source != GlideOverride::None;
     if (oneLine) {
         if (!noted) return unread ? kOnNT : row->what;
-        // The value gives way until the line fits the screen.
+        // The value gives way until the line fits the screen, however short
+        // it is: wide letters can overflow where few narrow ones would not.
         Text line;
         for (std::size_t most = kShownValueLength; most >= 4; --most) {
             line = overrideNote(*o, row->glideValue, shownValue(o->text, most), true);
-            if (oneLine->fits(line) || o->text.size() < most) break;
+            if (oneLine->fits(line)) break;
         }
         return line;
     }
