@@ -253,9 +253,10 @@ void checkReport(const Scenario& s, Registry& registry, const std::string& key, 
                                                registry, ui.controls(), book));
     PROPERTY("every line of the report is at most 72 printable ASCII characters and ends in CR LF, 6000 characters in all",
              keepsTheLineRule(report) && report.size() < 6000);
+    // Anchored where the report starts them: a value's text wraps onto lines indented further.
     if (applied && s.failing.empty())
         PROPERTY("after Apply the report has nothing left to apply",
-                 report.find("Not yet applied: none\r\n") != std::string::npos && report.find("    Not yet applied") == std::string::npos);
+                 report.find("\r\nNot yet applied: none\r\n") != std::string::npos && report.find("\r\n    Not yet applied: ") == std::string::npos);
 }
 
 // A user's click on a box or option, or a slider key or drag, as the window passes it on: taken unless a
