@@ -116,7 +116,8 @@ Text numberEffect(const char* name, const GlideNumber& n)
 }
 
 // The note on a control that something else decides; `shown` is the value
-// as the note shows it. One line names the source and the value alone.
+// as the note shows it. One line names the source and the value, and for
+// Velmora's own number what Glide does with it.
 Text overrideNote(const GlideOverride& o, const char* name, const Text& shown, bool oneLine)
 {
     const Text effect = numberEffect(name, o.number);
